@@ -1,0 +1,19 @@
+#pragma once
+// The built-in (Japanese) message texts and the language rule that picks the text shown.
+#include <string>
+
+#include "core/app/MessageId.h"
+
+namespace averoz {
+
+class IniFile;
+
+// The built-in text of a catalog entry, or nullptr when the catalog has no such entry.
+const char* BuiltInText(MessageId id);
+
+// The text shown for an entry: the built-in text when language is exactly "Japanese",
+// otherwise key MessageKey(id) of section "Message" in the settings file, or
+// "Message not found" when that key is missing.
+std::string MessageText(MessageId id, const std::string& language, const IniFile& settings);
+
+}  // namespace averoz
