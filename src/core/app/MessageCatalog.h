@@ -1,5 +1,6 @@
 #pragma once
 // The built-in (Japanese) message texts and the language rule that picks the text shown.
+#include <span>
 #include <string>
 
 #include "core/app/MessageId.h"
@@ -7,6 +8,15 @@
 namespace averoz {
 
 class IniFile;
+
+struct CatalogEntry {
+  MessageId id;
+  const char* text;  // the built-in Japanese text, UTF-8
+};
+
+// Every entry of the catalog, by section (ERRMSG, IMFMSG, GPMSG) and number. Numbers that
+// are not listed (ERRMSG 19, 25, 26; IMFMSG 4) are not used.
+std::span<const CatalogEntry> Catalog();
 
 // The built-in text of a catalog entry, or nullptr when the catalog has no such entry.
 const char* BuiltInText(MessageId id);
