@@ -1,0 +1,84 @@
+#pragma once
+// What the send and receive sequences need of an RS-232C port. The platform layer implements
+// it over a real port; tests implement it with a scripted fake.
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace averoz {
+
+// Port properties as set before each transfer; always RTS/CTS hardware handshake. Values
+// that a port cannot take (from a hand-edited settings file) make open throw SerialError.
+struct SerialSettings {
+  int comNumber = 1;  // COM1..COM16
+  int bitRate = 9600;  // 0 when the stored index gives no rate at all
+  int parity = 0;      // 0 none, 1 odd, 2 even
+  int dataBits = 8;
+  int stopBits = 1;
+};
+
+// From the stored list indices of section "RS": Port 0 is COM1, Rate 0..4 is 1200..19200
+// bit/s (300 x 2^(Rate+2)), Parity 0/1/2 none/odd/even, Databit 0/1 is 7/8 bits, Stopbit 0/1
+// is one/two stop bits. Indices are taken as they are, not corrected.
+SerialSettings MakeSerialSettings(int port, int rate, int parity, int databit, int stopbit);
+
+// Raised by open and by property changes, with the port's own message text.
+class SerialError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The port's CTS line as far as it can be read (a pseudo-terminal cannot).
+enum class CtsState { Held, Clear, Unknown };
+
+class SerialLink {
+ public:
+  virtual ~SerialLink() = default;
+
+  // Throws SerialError when the port cannot be opened or configured.
+  virtual void open(const SerialSettings& settings) = 0;
+  virtual bool isOpen() const = 0;
+  virtual void close() = 0;
+
+  // Queues the bytes for transmission and returns at once; false when the port is not open.
+  virtual bool send(std::span<const std::uint8_t> bytes) = 0;
+  // Bytes queued and not yet transmitted.
+  virtual std::size_t pendingBytes() const = 0;
+
+  // Returns when buffer.size() bytes have arrived or the receive time-out has passed, with
+  // the number of bytes read; -1 when the port is not open.
+  virtual long read(std::span<std::uint8_t> buffer) = 0;
+  // Total time-out of one read, applied to an open port at once. The default is 3000 ms.
+  virtual void setReadTimeout(std::chrono::milliseconds timeout) = 0;
+  virtual std::chrono::milliseconds readTimeout() const = 0;
+
+  // Whether transmission is waiting for CTS.
+  virtual CtsState ctsState() const = 0;
+
+  // A text is sent as its bytes; an empty text counts as sent on an open port.
+  bool sendText(std::string_view text) {
+    return send(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  }
+};
+
+inline constexpr std::chrono::milliseconds kSerialDefaultTimeout{3000};
+inline constexpr std::chrono::milliseconds kSerialLongTimeout{40000};
+
+using Sleeper = std::function<void(std::chrono::milliseconds)>;
+
+// Polls the transmit queue every 1 ms until it is empty, then waits 10 ms more for the last
+// character to leave the wire. Gives up and returns false when the queue has not moved for
+// stallLimit (a port held off by CTS for good would otherwise wait for ever).
+bool WaitSerialDrained(SerialLink& link, std::chrono::milliseconds stallLimit,
+                       const Sleeper& sleep);
+bool WaitSerialDrained(SerialLink& link);
+
+// True only while the port reports that transmission waits for CTS; unknown is not held.
+bool SerialCtsHeld(const SerialLink& link);
+
+}  // namespace averoz
