@@ -14,7 +14,17 @@ WaveDoc::WaveDoc()
       undoBlockNo(dataLen, kBlockNever) {}
 
 int WaveDoc::lastDrawn() const {
-  const auto first = std::find(waveData.begin(), waveData.end(), kUndrawn);
+  // Codes are never negative, so a chunk whose OR has the sign bit set holds the undrawn
+  // marker; the OR vectorises, the exact search runs only in that chunk.
+  constexpr int kChunk = 64;
+  const std::int32_t* w = waveData.data();
+  int i = 0;
+  for (; i + kChunk <= dataLen; i += kChunk) {
+    std::int32_t any = 0;
+    for (int k = 0; k < kChunk; ++k) any |= w[i + k];
+    if (any < 0) break;
+  }
+  const auto first = std::find(waveData.begin() + i, waveData.end(), kUndrawn);
   return static_cast<int>(first - waveData.begin()) - 1;
 }
 
