@@ -1,7 +1,9 @@
 #pragma once
 // Conversions between sample indices / output codes and the user's X and Y units. Every
 // dialog and read-out goes through the active scale, which the main window copies from the
-// active document.
+// active document. Results in indices and codes are rounded half away from zero; a
+// degenerate scale (rescaleYMax equal to rescaleYMin) or a wild entry clamps to the 32-bit
+// range instead of converting undefinedly.
 #include <cstdint>
 
 namespace averoz {
@@ -22,10 +24,5 @@ struct WaveScale {
   // An entered X value snapped to the nearest whole sample.
   double NormalizeX(double x) const { return IndexToX(XToIndex(x)); }
 };
-
-// Half away from zero (x >= 0: trunc(x + 0.5), else trunc(x - 0.5)). Results beyond the
-// 32-bit range clamp to it and NaN gives 0, so a degenerate scale (rescaleYMax equal to
-// rescaleYMin) or a wild entry never converts undefinedly.
-std::int32_t RoundToInt(double x);
 
 }  // namespace averoz
