@@ -3,22 +3,11 @@
 #include <algorithm>
 
 #include "core/app/MessageId.h"
+#include "core/app/general.h"
 
 namespace averoz {
 
 namespace {
-
-// Kept local until the shared text helpers are in the repository.
-bool AllDigits(std::string_view text) {
-  return !text.empty() &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::string ZeroPadded(std::size_t value, std::size_t width) {
-  std::string digits = std::to_string(value);
-  if (digits.size() >= width) return digits.substr(digits.size() - width);
-  return std::string(width - digits.size(), '0') + digits;
-}
 
 constexpr std::string_view kMemoryCommand = ":ARB:DATA:MEM";
 
@@ -37,7 +26,7 @@ std::string BuildStoreHeader(std::string_view memory) {
   std::string header(kMemoryCommand);
   header += memory;
   header += " #8";
-  header += ZeroPadded(kBlockCount, 8);
+  header += ZeroPad(static_cast<std::int32_t>(kBlockCount), 8);
   return header;
 }
 
@@ -142,7 +131,7 @@ BlockHeader ParseBlockHeader(std::span<const std::uint8_t> firstBytes) {
   const std::size_t end = std::min(firstBytes.size(), kBlockHeaderLength);
   header.countText.assign(firstBytes.begin() + 2, firstBytes.begin() + end);
   // Eight digits at most, so the count always fits; signs and blanks are not digits.
-  if (header.countText.size() != 8 || !AllDigits(header.countText)) {
+  if (header.countText.size() != 8 || !IsDigits(header.countText)) {
     header.status = HeaderStatus::BadCount;
     return header;
   }

@@ -1,0 +1,236 @@
+// A GPIB driver library with the NI-488.2 entry points, whose one device is the simulated
+// instrument. Reads never block: a read with nothing to answer times out at once.
+//
+// Build variants: NQSIM_NO_IBLOC leaves out "ibloc" (an incomplete driver);
+// NQSIM_LINUX_GPIB_NAMES exports the status words the way linux-gpib does, as per-thread
+// accessors ThreadIbsta/ThreadIberr/ThreadIbcnt beside data symbols ibsta/iberr/ibcnt. The
+// data symbols of that variant are never updated, so a test can tell which one was read.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Instrument.h"
+#include "nqsim_control.h"
+
+#define NQSIM_EXPORT extern "C"
+
+namespace {
+
+constexpr int ERR = 0x8000, TMO = 0x4000, END = 0x2000, CMPL = 0x0100;
+constexpr int EDVR = 0, ENOL = 2, EARG = 4, EABO = 6, ENEB = 7, EBUS = 14;
+constexpr int kDescriptor = 16;
+
+struct Status {
+  int sta = 0, err = 0, cnt = 0;
+};
+Status status;
+
+struct Simulator {
+  nqsim::Instrument instrument;
+  bool online = false;
+  int ibdevArgs[6] = {0, 0, 0, 0, 0, 0};
+  int timeoutCode = -1;
+  std::vector<long> writeSizes;
+  // Set by the control functions; they win over the environment.
+  std::optional<nqsim::Fault> fault;
+  std::optional<std::string> identity;
+};
+Simulator& Sim() {
+  static Simulator sim;
+  return sim;
+}
+
+int Done(int sta, long cnt) {
+  status.sta = sta;
+  status.cnt = static_cast<int>(cnt);
+  return sta;
+}
+int Error(int err, int extra = 0) {
+  status.sta = ERR | extra;
+  status.err = err;
+  status.cnt = 0;
+  return status.sta;
+}
+bool Bad(int ud) { return ud != kDescriptor || !Sim().online; }
+bool Faulty(nqsim::Fault f) { return Sim().instrument.fault() == f; }
+
+void ApplyConfiguration() {
+  Simulator& sim = Sim();
+  nqsim::Fault fault = nqsim::Fault::None;
+  if (sim.fault) {
+    fault = *sim.fault;
+  } else if (const char* env = std::getenv("NQSIM_FAULT")) {
+    fault = nqsim::ParseFault(env).value_or(nqsim::Fault::None);
+  }
+  sim.instrument.setFault(fault);
+  const char* env = std::getenv("NQSIM_IDN");
+  sim.instrument.setIdentity(sim.identity ? *sim.identity
+                             : env        ? std::string(env)
+                                          : std::string(nqsim::kDefaultIdentity));
+}
+
+}  // namespace
+
+// ---- status words ---------------------------------------------------------------------------
+
+#ifdef NQSIM_LINUX_GPIB_NAMES
+NQSIM_EXPORT int ThreadIbsta() { return status.sta; }
+NQSIM_EXPORT int ThreadIberr() { return status.err; }
+NQSIM_EXPORT int ThreadIbcnt() { return status.cnt; }
+extern "C" {
+volatile int ibsta = 0;
+volatile int iberr = 0;
+volatile int ibcnt = 0;
+}
+static void Publish() {}
+#else
+extern "C" {
+volatile int user_ibsta = 0;
+volatile int user_iberr = 0;
+volatile int user_ibcnt = 0;
+}
+static void Publish() {
+  user_ibsta = status.sta;
+  user_iberr = status.err;
+  user_ibcnt = status.cnt;
+}
+#endif
+
+// Every entry point publishes its status before returning it.
+#define RETURN(expr)       \
+  do {                     \
+    const int sta_ = expr; \
+    Publish();       \
+    return sta_;           \
+  } while (0)
+
+// ---- NI-488.2 entry points --------------------------------------------------------------
+
+NQSIM_EXPORT int ibdev(int board, int pad, int sad, int tmo, int eot, int eos) {
+  Simulator& sim = Sim();
+  const int args[6] = {board, pad, sad, tmo, eot, eos};
+  std::copy(args, args + 6, sim.ibdevArgs);
+  ApplyConfiguration();
+  if (Faulty(nqsim::Fault::ErrIbdev) || board != 0) {
+    Error(ENEB);
+    Publish();
+    return -1;
+  }
+  if (pad < 0 || pad > 30 || tmo < 0 || tmo > 17) {
+    Error(EARG);
+    Publish();
+    return -1;
+  }
+  sim.online = true;
+  sim.timeoutCode = tmo;
+  Done(CMPL, 0);
+  Publish();
+  return kDescriptor;
+}
+
+NQSIM_EXPORT int ibclr(int ud) {
+  if (Bad(ud)) RETURN(Error(EDVR));
+  if (Faulty(nqsim::Fault::ErrIbclr)) RETURN(Error(EBUS));
+  Sim().instrument.clear();
+  RETURN(Done(CMPL, 0));
+}
+
+NQSIM_EXPORT int ibwrt(int ud, const void* buf, long count) {
+  if (Bad(ud)) RETURN(Error(EDVR));
+  if (count < 0 || (buf == nullptr && count > 0)) RETURN(Error(EARG));
+  Simulator& sim = Sim();
+  sim.writeSizes.push_back(count);
+  if (Faulty(nqsim::Fault::ErrIbwrt)) RETURN(Error(ENOL));
+  const auto* bytes = static_cast<const std::uint8_t*>(buf);
+  sim.instrument.receive({bytes, static_cast<std::size_t>(count)}, sim.ibdevArgs[4] != 0);
+  RETURN(Done(CMPL, count));
+}
+
+NQSIM_EXPORT int ibrd(int ud, void* buf, long count) {
+  if (Bad(ud)) RETURN(Error(EDVR));
+  if (count < 0 || (buf == nullptr && count > 0)) RETURN(Error(EARG));
+  Simulator& sim = Sim();
+  if (Faulty(nqsim::Fault::ErrIbrd)) RETURN(Error(EBUS));
+  // Nothing to say: the time-out passes (at once, tests need not wait for it).
+  if (!sim.instrument.hasReply()) RETURN(Error(EABO, TMO));
+  bool end = false;
+  const std::size_t n =
+      sim.instrument.transmit({static_cast<std::uint8_t*>(buf), static_cast<std::size_t>(count)}, end);
+  RETURN(Done(CMPL | (end ? END : 0), static_cast<long>(n)));
+}
+
+NQSIM_EXPORT int ibtmo(int ud, int code) {
+  if (Bad(ud)) RETURN(Error(EDVR));
+  if (code < 0 || code > 17) RETURN(Error(EARG));
+  Sim().timeoutCode = code;
+  RETURN(Done(CMPL, 0));
+}
+
+#ifndef NQSIM_NO_IBLOC
+NQSIM_EXPORT int ibloc(int ud) {
+  if (Bad(ud)) RETURN(Error(EDVR));
+  RETURN(Done(CMPL, 0));
+}
+#endif
+
+NQSIM_EXPORT int ibonl(int ud, int online) {
+  if (Bad(ud)) RETURN(Error(EDVR));
+  if (online == 0) Sim().online = false;
+  RETURN(Done(CMPL, 0));
+}
+
+// ---- test control -----------------------------------------------------------------------
+
+NQSIM_EXPORT void nqsim_reset(void) {
+  Simulator& sim = Sim();
+  sim = Simulator{};
+  status = Status{};
+  Publish();
+}
+
+NQSIM_EXPORT int nqsim_set_fault(const char* name) {
+  const auto fault = nqsim::ParseFault(name ? name : "");
+  if (!fault) return -1;
+  Sim().fault = *fault;
+  Sim().instrument.setFault(*fault);
+  return 0;
+}
+
+NQSIM_EXPORT void nqsim_set_identity(const char* line) {
+  Simulator& sim = Sim();
+  if (line) {
+    sim.identity = line;
+  } else {
+    sim.identity.reset();
+  }
+  sim.instrument.setIdentity(line ? std::string(line) : std::string(nqsim::kDefaultIdentity));
+}
+
+NQSIM_EXPORT size_t nqsim_write_count(void) { return Sim().writeSizes.size(); }
+
+NQSIM_EXPORT long nqsim_write_size(size_t index) {
+  const auto& sizes = Sim().writeSizes;
+  return index < sizes.size() ? sizes[index] : -1;
+}
+
+NQSIM_EXPORT long nqsim_read_memory(int n, unsigned char* out, size_t size) {
+  if (n < 0 || n >= static_cast<int>(nqsim::kMemories) || out == nullptr) return -1;
+  const auto memory = Sim().instrument.memory(static_cast<std::size_t>(n));
+  const std::size_t used = std::min(size, memory.size());
+  std::copy_n(memory.begin(), used, out);
+  return static_cast<long>(used);
+}
+
+NQSIM_EXPORT long nqsim_load_memory(int n, const unsigned char* data, size_t size) {
+  if (n < 0 || n >= static_cast<int>(nqsim::kMemories) || data == nullptr) return -1;
+  const std::size_t used = std::min(size, nqsim::kMemorySize);
+  Sim().instrument.loadMemory(static_cast<std::size_t>(n), {data, used});
+  return static_cast<long>(used);
+}
+
+NQSIM_EXPORT void nqsim_ibdev_args(int args[6]) { std::copy(Sim().ibdevArgs, Sim().ibdevArgs + 6, args); }
+NQSIM_EXPORT int nqsim_timeout_code(void) { return Sim().timeoutCode; }
+NQSIM_EXPORT int nqsim_online(void) { return Sim().online ? 1 : 0; }

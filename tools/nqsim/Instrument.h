@@ -1,0 +1,90 @@
+#pragma once
+// A model of the signal generator's remote interface, independent of the bus that carries
+// it: four waveform memories, the commands the editor uses, and the faults tests ask for.
+// The bus adapters (the simulated GPIB driver here) feed it bytes and drain its replies.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nqsim {
+
+enum class Fault {
+  None,
+  Silent,            // takes everything, answers nothing: every read times out
+  ErrIbdev,          // the driver cannot open the device
+  ErrIbclr,          // device clear fails
+  ErrIbwrt,          // every write fails
+  ErrIbrd,           // every read fails
+  GarbageIdentity,   // "*IDN?" answers bytes that are no comma list
+  OneFieldIdentity,  // "*IDN?" answers a single field
+  NoAck,             // "*OPC?" answers "+0"
+  ShortBlock,        // a memory query announces 32768 bytes and sends half
+  Hash7Header,       // a memory query answers a "#7" block
+  BadCount,          // a memory query's byte count is not a number
+};
+
+// "none", "silent", "err_ibdev", "err_ibclr", "err_ibwrt", "err_ibrd", "garbage_idn",
+// "one_field_idn", "no_ack", "short_block", "hash7", "bad_count".
+std::optional<Fault> ParseFault(std::string_view name);
+
+inline constexpr std::size_t kMemories = 4;
+inline constexpr std::size_t kMemorySize = 32768;
+inline constexpr std::string_view kDefaultIdentity = "NQSIM,NQ-2000,0,1.00";
+
+class Instrument {
+ public:
+  Instrument();
+
+  void setFault(Fault fault) { fault_ = fault; }
+  Fault fault() const { return fault_; }
+  void setIdentity(std::string line) { identity_ = std::move(line); }
+
+  // Bytes from the controller; endOfMessage when the controller ended its message (GPIB EOI).
+  void receive(std::span<const std::uint8_t> bytes, bool endOfMessage);
+  bool hasReply() const { return !replies_.empty(); }
+  // Moves up to buffer.size() bytes of the current reply; endOfReply when it is used up.
+  std::size_t transmit(std::span<std::uint8_t> buffer, bool& endOfReply);
+  // Device clear: drops half-received input and unread replies, keeps the memories.
+  void clear();
+  // Power-on state: memories zeroed, no fault, default identity.
+  void reset();
+
+  std::span<const std::uint8_t> memory(std::size_t n) const { return memories_.at(n); }
+  void loadMemory(std::size_t n, std::span<const std::uint8_t> bytes);
+  // The parameter of the last byte-order command ("" when it had none).
+  const std::string& byteOrder() const { return byteOrder_; }
+
+ private:
+  void acceptText(std::uint8_t byte);
+  void endMessage(std::string_view delimiter);
+  struct Answer {
+    std::vector<std::uint8_t> bytes;
+    bool block;  // a definite-length block, sent without delimiter
+  };
+  // The answer to one command, or nothing for a command without a reply.
+  std::optional<Answer> execute(std::string_view command);
+  std::vector<std::uint8_t> identityReply() const;
+  std::vector<std::uint8_t> memoryReply(std::size_t n) const;
+
+  Fault fault_ = Fault::None;
+  std::string identity_;
+  std::string byteOrder_;
+  std::array<std::vector<std::uint8_t>, kMemories> memories_;
+
+  std::string text_;  // command text received so far
+  // A block being stored: its memory, the bytes still announced, the bytes so far.
+  std::optional<std::size_t> blockMemory_;
+  std::size_t blockRemaining_ = 0;
+  std::vector<std::uint8_t> block_;
+
+  std::deque<std::vector<std::uint8_t>> replies_;
+  std::size_t replyPos_ = 0;
+};
+
+}  // namespace nqsim

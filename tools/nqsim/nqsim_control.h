@@ -1,0 +1,49 @@
+/* Test control of the simulated GPIB driver library (libnqsimgpib.so). A test opens the
+ * library itself and keeps it open, so the simulated instrument (its memories and the log of
+ * writes) outlives the loads and unloads of the code under test.
+ *
+ * Faults and the identification line can also come from the environment, read at every
+ * ibdev: NQSIM_FAULT (a fault name below) and NQSIM_IDN. Values set through these functions
+ * win over the environment until nqsim_reset. */
+#pragma once
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* Power-on state: memories zeroed, no fault, default identity, empty write log. */
+void nqsim_reset(void);
+/* "none", "silent", "err_ibdev", "err_ibclr", "err_ibwrt", "err_ibrd", "garbage_idn",
+ * "one_field_idn", "no_ack", "short_block", "hash7", "bad_count". 0, or -1 for an unknown name. */
+int nqsim_set_fault(const char* name);
+/* The "*IDN?" answer without delimiter; NULL restores the default. */
+void nqsim_set_identity(const char* line);
+
+/* Byte counts of every ibwrt since the last reset, in order. */
+size_t nqsim_write_count(void);
+long nqsim_write_size(size_t index);
+
+/* Copies memory n (0..3, 32768 bytes) out or in; returns the bytes copied or -1. */
+long nqsim_read_memory(int n, unsigned char* out, size_t size);
+long nqsim_load_memory(int n, const unsigned char* data, size_t size);
+
+/* The arguments of the last ibdev (board, pad, sad, tmo, eot, eos), the last ibtmo code and
+ * whether the device is online (between ibdev and ibonl 0). */
+void nqsim_ibdev_args(int args[6]);
+int nqsim_timeout_code(void);
+int nqsim_online(void);
+
+typedef void (*nqsim_reset_fn)(void);
+typedef int (*nqsim_set_fault_fn)(const char*);
+typedef void (*nqsim_set_identity_fn)(const char*);
+typedef size_t (*nqsim_write_count_fn)(void);
+typedef long (*nqsim_write_size_fn)(size_t);
+typedef long (*nqsim_read_memory_fn)(int, unsigned char*, size_t);
+typedef long (*nqsim_load_memory_fn)(int, const unsigned char*, size_t);
+typedef void (*nqsim_ibdev_args_fn)(int*);
+typedef int (*nqsim_int_fn)(void);
+
+#ifdef __cplusplus
+}
+#endif
