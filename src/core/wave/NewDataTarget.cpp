@@ -13,13 +13,18 @@ int NewDataTarget::ShiftDistance(int newLen) const {
   return 0;
 }
 
+int NewDataTarget::ChangedEnd(int newLen) const {
+  const int grow = mode == NewDataMode::Append ? newLen : ShiftDistance(newLen);
+  return std::max(lastDrawn, lastDrawn + grow);
+}
+
 NewDataPlan FindNewDataTarget(const WaveDoc& doc) {
   const int last = doc.lastDrawn();
   const int free = doc.dataLen - last - 1;
   NewDataPlan plan;
   NewDataTarget& t = plan.target;
   if (!doc.rangeSelected) {
-    t = {NewDataMode::Append, last + 1, 0, free};
+    t = {NewDataMode::Append, last + 1, 0, free, last};
     return plan;
   }
   // A point at or after the drawn end inserts at the end; so does a range that starts
@@ -29,13 +34,13 @@ NewDataPlan FindNewDataTarget(const WaveDoc& doc) {
     // Inside a block means sample begin continues the block of sample begin-1; the first
     // sample of a block, also right behind another block, is allowed.
     if (doc.SameProtectedBlock(begin - 1, begin)) plan.refusal = ERRMSG(2);
-    t = {NewDataMode::Insert, begin, 0, free};
+    t = {NewDataMode::Insert, begin, 0, free, last};
     return plan;
   }
   const int end = std::min(doc.selEnd, last);
   if (doc.AnyProtected(begin, end)) plan.refusal = ERRMSG(2);
   const int replaced = end - begin + 1;
-  t = {NewDataMode::Replace, begin, replaced, free + replaced};
+  t = {NewDataMode::Replace, begin, replaced, free + replaced, last};
   return plan;
 }
 

@@ -16,9 +16,13 @@ struct NewDataTarget {
   int start = 0;     // first index the new data is written to
   int replaced = 0;  // drawn samples the new data replaces (Replace only)
   int room = 0;      // the longest new data that fits
+  int lastDrawn = -1;  // of the document when the target was found
 
   // The Shift at start that makes exactly newLen samples of space there.
   int ShiftDistance(int newLen) const;
+  // Last sample that differs once newLen samples are placed: start..ChangedEnd is the
+  // range to report. It covers the samples freed when a range shrinks.
+  int ChangedEnd(int newLen) const;
 };
 
 struct NewDataPlan {

@@ -148,8 +148,7 @@ std::optional<MessageId> WaveDoc::DeleteSelection() {
   const int oldLast = lastDrawn();
   SaveUndo();
   Shift(begin, begin - end - 1);
-  NotifyDataChanged(begin, std::max(begin, oldLast));
-  MarkModified();
+  CommitEdit(begin, std::max(begin, oldLast));
   ResetSelection();
   return std::nullopt;
 }
@@ -168,6 +167,11 @@ void WaveDoc::MarkSaved() {
   const bool was = isSaved;
   isSaved = true;
   if (!was && listener_) listener_->ModifiedChanged(false);
+}
+
+void WaveDoc::CommitEdit(int a, int b) {
+  NotifyDataChanged(a, b);
+  MarkModified();
 }
 
 }  // namespace averoz

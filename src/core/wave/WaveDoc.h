@@ -45,8 +45,9 @@ class WaveDoc {
 
   WaveDoc();
 
-  // Not owned; nullptr silences the document.
-  void SetListener(WaveDocListener* listener) { listener_ = listener; }
+  // Not owned; nullptr silences the document. A copy of a document starts without one, so
+  // it never reports into the original's window.
+  void SetListener(WaveDocListener* listener) { listener_.p = listener; }
 
   // ---- data ------------------------------------------------------------------------------
   std::uint8_t docKind = 0;  // 0 Modulation, 1 Operation
@@ -136,12 +137,23 @@ class WaveDoc {
   // isSaved false and the "*" mark.
   void MarkModified();
   void MarkSaved();
+  // How a command ends: samples a..b repainted and noticed, the document modified.
+  void CommitEdit(int a, int b);
 
  private:
   bool WriteSamples(const TWaveParam& p, const WaveGenerator& generator);
   bool InDoc(int i) const { return i >= 0 && i < dataLen; }
 
-  WaveDocListener* listener_ = nullptr;
+  struct ListenerRef {
+    WaveDocListener* p = nullptr;
+    ListenerRef() = default;
+    ListenerRef(const ListenerRef&) {}
+    ListenerRef& operator=(const ListenerRef&) { return *this; }
+    WaveDocListener* operator->() const { return p; }
+    explicit operator bool() const { return p != nullptr; }
+  };
+
+  ListenerRef listener_;
   bool hasSnapshot_ = false;
 };
 

@@ -107,39 +107,41 @@ TEST(NewDataTarget, FullDocumentRefusesEveryAppend) {
   EXPECT_EQ(FindNewDataTarget(doc, 1).refusal, ERRMSG(1));
 }
 
-// Places newLen samples the way paste does: make room, then write them unprotected.
-void Place(WaveDoc& doc, int newLen, int code) {
+// Places newLen samples the way paste does: make room, then write them unprotected. Returns
+// the last sample the command reports as changed.
+int Place(WaveDoc& doc, int newLen, int code) {
   const NewDataPlan plan = FindNewDataTarget(doc, newLen);
-  ASSERT_EQ(plan.refusal, std::nullopt);
+  EXPECT_EQ(plan.refusal, std::nullopt);
   TWaveParam p;
   p.start = PlaceNewData(doc, plan.target, newLen);
   p.len = newLen;
   p.ofs = code;
-  ASSERT_TRUE(doc.WriteBlock(p, CountingGenerator()));
+  EXPECT_TRUE(doc.WriteBlock(p, CountingGenerator()));
+  return plan.target.ChangedEnd(newLen);
 }
 
 TEST(NewDataTarget, PlacedDataKeepsTheRestInOrder) {
   WaveDoc insert = DocWith(199, {true, 50, 50});
-  Place(insert, 100, 3000);
+  EXPECT_EQ(Place(insert, 100, 3000), 299);
   EXPECT_EQ(insert.waveData[50], 3000);
   EXPECT_EQ(insert.waveData[149], 3099);
   for (int i = 150; i <= 299; ++i) ASSERT_EQ(insert.waveData[i], CodeAt(i - 100)) << i;
   EXPECT_EQ(insert.lastDrawn(), 299);
 
   WaveDoc replace = DocWith(199, {true, 50, 79});
-  Place(replace, 10, 3000);
+  EXPECT_EQ(Place(replace, 10, 3000), 199);  // the freed 180..199 are reported too
   EXPECT_EQ(replace.waveData[59], 3009);
   for (int i = 60; i <= 179; ++i) ASSERT_EQ(replace.waveData[i], CodeAt(i + 20)) << i;
   EXPECT_EQ(replace.lastDrawn(), 179);
 
   WaveDoc append = DocWith(199, kNone);
-  Place(append, 16184, 0);
+  EXPECT_EQ(Place(append, 16184, 0), 16383);
   EXPECT_EQ(append.lastDrawn(), 16383);
   EXPECT_EQ(append.waveData[199], CodeAt(199));
 
   // A range running into the undrawn tail, filled to the last sample: no gap, no overrun.
   WaveDoc tail = DocWith(99, {true, 50, 500});
-  Place(tail, 16334, 7);
+  EXPECT_EQ(Place(tail, 16334, 7), 16383);
   EXPECT_EQ(tail.lastDrawn(), 16383);
 }
 

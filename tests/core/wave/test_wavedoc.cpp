@@ -378,6 +378,17 @@ TEST(WaveDocSelectRun, SelectsTheUnbrokenRunOfTheSampleBlockNumber) {
   EXPECT_TRUE(events.events.empty());
 }
 
+TEST(WaveDoc, ACopyReportsNothingToTheOriginalListener) {
+  WaveDoc doc;
+  RecordingListener events;
+  doc.SetListener(&events);
+  WaveDoc copy = doc;
+  copy.CommitEdit(0, 10);
+  doc = copy;
+  doc.CommitEdit(0, 10);  // assignment keeps the document's own listener
+  EXPECT_EQ(events.events, (Events{"data 0..10"}));
+}
+
 TEST(WaveDoc, ModifiedMarkIsReportedWhenItChanges) {
   WaveDoc doc;
   RecordingListener events;
