@@ -1,0 +1,85 @@
+#pragma once
+// Fakes and fixtures shared by the data-file tests.
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "core/app/Prompter.h"
+#include "core/files/TextImport.h"
+
+namespace averoz::test {
+
+// Answers questions from a queue (Yes when it runs dry) and records what was asked.
+class ScriptedPrompter : public Prompter {
+ public:
+  std::deque<Answer> answers;
+  std::vector<MessageId> asked;
+
+  Answer ask(const Message& message, Buttons, Icon) override {
+    asked.push_back(message.id);
+    if (answers.empty()) return Answer::Yes;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void showText(const std::string&, Icon) override {}
+  void status(const std::string&) override {}
+  void processEvents() override {}
+};
+
+// Records the status window.
+class RecordingStatus : public ImportStatus {
+ public:
+  std::vector<Message> lines;
+  int clears = 0, closes = 0, progressMax = -2, lastProgress = -1;
+
+  void Clear() override { ++clears, lines.clear(); }
+  void Append(const Message& line) override { lines.push_back(line); }
+  void SetProgressMax(int max) override { progressMax = max; }
+  void SetProgress(int position) override { lastProgress = position; }
+  void Close() override { ++closes; }
+
+  bool Has(MessageId id) const {
+    for (const Message& m : lines)
+      if (m.id == id) return true;
+    return false;
+  }
+};
+
+// A fresh folder, removed with everything in it.
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "averoz_files_XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void WriteAll(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::vector<std::int32_t> Filled(std::int32_t code, std::size_t n = 16384) {
+  return std::vector<std::int32_t>(n, code);
+}
+
+}  // namespace averoz::test

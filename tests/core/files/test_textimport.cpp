@@ -1,0 +1,198 @@
+// Waveform text import: addresses of rows and columns, value rules, the status lines and the
+// question about invalid data.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "core/files/CsvExport.h"
+#include "core/files/FilesTestSupport.h"
+#include "core/files/TextImport.h"
+
+namespace averoz {
+namespace {
+
+using test::RecordingStatus;
+using test::ScriptedPrompter;
+
+struct ImportRun {
+  ScriptedPrompter prompter;
+  RecordingStatus status;
+  TextImportResult result;
+
+  explicit ImportRun(const std::string& text, const std::string& language = "English",
+               std::deque<Answer> answers = {}) {
+    prompter.answers = std::move(answers);
+    result = ImportWaveText(text, language, prompter, status);
+  }
+  std::vector<std::string> InvalidSuffixes() const {
+    std::vector<std::string> out;
+    for (const Message& m : status.lines)
+      if (m.id == ERRMSG(13)) out.push_back(m.suffix);
+    return out;
+  }
+  const Message& Last() const { return status.lines.back(); }
+};
+
+std::string Lines(int n, const std::function<std::string(int)>& line) {
+  std::string text;
+  for (int i = 0; i < n; ++i) text += line(i) + "\r\n";
+  return text;
+}
+
+TEST(TextImport, LayoutsOfRowsAndColumns) {
+  const struct {
+    const char* name;
+    std::string text;
+    int count;
+    std::map<int, int> samples;  // address -> code
+  } cases[] = {
+      {"single line", "100", 1, {{0, 100}, {1, 0}}},
+      {"header then two columns", "Time,Value\r\n0,10\r\n1,20\r\n2,30\r\n", 6,
+       {{0, 0}, {1, 1}, {2, 2}, {3, 10}, {4, 20}, {5, 30}}},
+      {"spaces separate like commas", "1 2 3", 3, {{0, 1}, {1, 2}, {2, 3}}},
+      {"empty line skipped", "7\n\n8\n", 2, {{0, 7}, {1, 8}}},
+      {"comment lines skipped", "# samples\n7\n;x\n8\n", 2, {{0, 7}, {1, 8}}},
+      {"values are truncated and limited", "4096\n-5\n3.99\n4095.9\n-0.5\n.5\n", 6,
+       {{0, 4095}, {1, 0}, {2, 3}, {3, 4095}, {4, 0}, {5, 0}}},
+      {"a very long number is limited too", std::string(400, '9') + "\n-" + std::string(400, '9'),
+       2, {{0, 4095}, {1, 0}}},
+      {"nothing valid", "abc\ndef\n", 0, {}},
+      {"empty file", "", 0, {}},
+  };
+  for (const auto& c : cases) {
+    ImportRun run(c.text);
+    EXPECT_EQ(run.result.count, c.count) << c.name;
+    EXPECT_TRUE(run.result.error.empty()) << c.name;
+    EXPECT_TRUE(run.prompter.asked.empty()) << c.name;
+    ASSERT_EQ(run.result.samples.size(), 16384u);
+    for (auto [address, code] : c.samples) EXPECT_EQ(run.result.samples[address], code) << c.name << " @" << address;
+    EXPECT_EQ(run.Last().id, IMFMSG(7)) << c.name;
+    EXPECT_EQ(run.Last().prefix, std::to_string(c.count)) << c.name;
+  }
+}
+
+TEST(TextImport, InvalidCellReportsLineColumnAndAddress) {
+  // One header line and 100 data lines of two columns; "12a" in column 2 of line 6.
+  const std::string text = "a,b\r\n" + Lines(100, [](int m) {
+    return std::to_string(m) + "," + (m == 4 ? std::string("12a") : std::to_string(1000 + m));
+  });
+  for (const char* language : {"Japanese", "English"}) {
+    ImportRun run(text, language);
+    const std::string expected = std::string(language) == "Japanese"
+                                     ? " (6行2列→アドレス:104)"
+                                     : " (6line2column->Address:104)";
+    EXPECT_EQ(run.InvalidSuffixes(), std::vector<std::string>{expected});
+    EXPECT_EQ(run.prompter.asked, std::vector<MessageId>{ERRMSG(14)});
+    EXPECT_EQ(run.result.count, 200);
+    EXPECT_EQ(run.result.samples[104], 0);
+    EXPECT_EQ(run.result.samples[103], 1003);
+    EXPECT_EQ(run.result.samples[105], 1005);
+  }
+}
+
+TEST(TextImport, CellsThatAreNotNumbers) {
+  const struct {
+    const char* text;
+    std::vector<std::string> suffixes;
+    int count;
+  } cases[] = {
+      {"5,", {" (1line2column->Address:1)"}, 1},  // trailing comma: an empty cell
+      {"1e3\n7", {" (1line1column->Address:0)"}, 2},
+      {"+1\n7", {}, 1},  // "+" does not start a data line: skipped
+      {"1-2\n7", {" (1line1column->Address:0)"}, 2},
+      {"1.2.3", {" (1line1column->Address:0)"}, 0},
+  };
+  for (const auto& c : cases) {
+    ImportRun run(c.text);
+    EXPECT_EQ(run.InvalidSuffixes(), c.suffixes) << c.text;
+    EXPECT_EQ(run.prompter.asked.size(), c.suffixes.size()) << c.text;
+    EXPECT_EQ(run.result.count, c.count) << c.text;
+  }
+}
+
+TEST(TextImport, AnswersToTheQuestion) {
+  // Three invalid cells in the second column; they read 0 and do not extend the count.
+  const std::string text = "x1\n1,a\n2,b\n3,c\n";
+  {
+    ImportRun run(text, "English", {Answer::Yes, Answer::Yes, Answer::Yes});
+    EXPECT_EQ(run.prompter.asked.size(), 3u);
+    EXPECT_EQ(run.InvalidSuffixes().size(), 3u);
+    EXPECT_EQ(run.result.count, 3);
+  }
+  {
+    ImportRun run(text, "English", {Answer::YesToAll});
+    EXPECT_EQ(run.prompter.asked.size(), 1u);
+    EXPECT_EQ(run.InvalidSuffixes().size(), 3u);  // still reported, just not asked
+    EXPECT_EQ(run.result.count, 3);
+  }
+  {
+    ImportRun run(text, "English", {Answer::Yes, Answer::No});
+    EXPECT_EQ(run.prompter.asked.size(), 2u);
+    EXPECT_EQ(run.result.count, 0);
+    EXPECT_EQ(run.status.closes, 1);
+    EXPECT_EQ(run.result.samples, std::vector<std::int32_t>(16384, 0));
+  }
+}
+
+TEST(TextImport, ASignOrPointAloneStopsTheImportWithAnError) {
+  for (const char* text : {"1\n-\n", "1\n.\n", "1,-.\n"}) {
+    ImportRun run(text);
+    EXPECT_EQ(run.result.count, 0) << text;
+    EXPECT_NE(run.result.error, "") << text;
+  }
+}
+
+TEST(TextImport, AddressesBeyondTheDocumentAreDropped) {
+  ImportRun run(Lines(20000, [](int i) { return std::to_string(i % 4096); }));
+  EXPECT_EQ(run.result.count, 16384);
+  EXPECT_EQ(run.result.samples[16383], 16383 % 4096);
+  EXPECT_TRUE(run.status.Has(IMFMSG(6)));
+  EXPECT_EQ(run.Last().prefix, "16384");
+  EXPECT_EQ(run.status.progressMax, 19999);
+  EXPECT_EQ(run.status.lastProgress, 19999);
+
+  // A second column of 10000 rows starts at 10000: its upper part is dropped.
+  ImportRun two(Lines(10000, [](int) { return "1,2"; }));
+  EXPECT_EQ(two.result.count, 16384);
+  EXPECT_EQ(two.result.samples[9999], 1);
+  EXPECT_EQ(two.result.samples[10000], 2);
+  EXPECT_TRUE(two.status.Has(IMFMSG(6)));
+}
+
+TEST(TextImport, ExportedWaveformComesBackUnchanged) {
+  std::vector<std::int32_t> codes(16384);
+  for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = static_cast<std::int32_t>((i * 37) % 4096);
+  test::TempDir dir;
+  const std::string path = dir / "wave.csv";
+  ASSERT_TRUE(WriteWaveCsv(codes, path).ok);
+  ScriptedPrompter prompter;
+  RecordingStatus status;
+  const TextImportResult r = ImportWaveTextFile(path, "Japanese", prompter, status);
+  EXPECT_EQ(r.count, 16384);
+  EXPECT_EQ(r.samples, codes);
+  EXPECT_FALSE(status.Has(ERRMSG(13)));
+  EXPECT_EQ(status.clears, 1);
+}
+
+TEST(TextImport, FilesThatCannotBeRead) {
+  test::TempDir dir;
+  ScriptedPrompter prompter;
+  RecordingStatus status;
+  const TextImportResult r = ImportWaveTextFile(dir / "missing.csv", "English", prompter, status);
+  EXPECT_EQ(r.count, 0);
+  EXPECT_NE(r.error.find("missing.csv"), std::string::npos);
+  std::vector<std::string> lines;
+  EXPECT_FALSE(ReadPreviewLines(dir.path().string(), 6, lines));
+}
+
+TEST(TextImport, PreviewShowsTheFirstSixLines) {
+  test::TempDir dir;
+  test::WriteAll(dir / "p.txt", "a\r\nb\nc\rd\r\ne\r\nf\r\ng\r\n");
+  std::vector<std::string> lines;
+  ASSERT_TRUE(ReadPreviewLines(dir / "p.txt", 6, lines));
+  EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
+}
+
+}  // namespace
+}  // namespace averoz
