@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bitset>
 #include <random>
 
 #include "core/app/MessageCatalog.h"
@@ -66,7 +67,10 @@ std::string WaveSeed(std::size_t words, const std::string& size) {
   return {image.begin(), image.end()};
 }
 
-void CheckWaveRead(const std::string& bytes) {
+// Which kinds of outcome the damaged inputs reached, so the test cannot pass vacuously.
+enum Outcome { kWrongFormat, kNoData, kSomeData, kFull, kAsked, kStopped, kNumberError, kOutcomes };
+
+void CheckWaveRead(const std::string& bytes, std::bitset<kOutcomes>& seen) {
   // Exactly sized: any read past the end is a fault a sanitizer build reports.
   const std::vector<std::uint8_t> exact(bytes.begin(), bytes.end());
   const WaveReadResult r = ReadWaveFile(exact, 0, LoadHeaderSettings{});
@@ -81,9 +85,10 @@ void CheckWaveRead(const std::string& bytes) {
     ASSERT_EQ(r.count, 16384);
   }
   ASSERT_TRUE(InCatalog(r.openRefusal()));
+  seen.set(r.count == -1 ? kWrongFormat : r.count <= 0 ? kNoData : r.count < 16384 ? kSomeData : kFull);
 }
 
-void CheckImport(const std::string& text, std::mt19937& rng) {
+void CheckImport(const std::string& text, std::mt19937& rng, std::bitset<kOutcomes>& seen) {
   RandomPrompter prompter(rng);
   test::RecordingStatus status;
   const TextImportResult r = ImportWaveText(text, "Japanese", prompter, status);
@@ -99,17 +104,23 @@ void CheckImport(const std::string& text, std::mt19937& rng) {
     ASSERT_TRUE(r.error.starts_with("\"-\"") || r.error.starts_with("\".\"") ||
                 r.error.starts_with("\"-.\""))
         << r.error;
+    seen.set(kNumberError);
   }
+  if (!prompter.asked.empty()) seen.set(kAsked);
+  if (status.closes > 0) seen.set(kStopped);
+  if (r.count > 0) seen.set(kSomeData);
 }
 
 TEST(Mutation, DamagedWaveFilesAreReadSafely) {
   const std::string seeds[] = {WaveSeed(16384, "32814"), WaveSeed(2, "00050"),
                                WaveSeed(16400, "32846"), WaveSeed(0, "00046")};
   std::mt19937 rng(20261211);
+  std::bitset<kOutcomes> seen;
   for (const std::string& seed : seeds)
     for (int round = 0; round < kRounds; ++round) {
-      ASSERT_NO_FATAL_FAILURE(CheckWaveRead(Mutate(seed, rng))) << "round " << round;
+      ASSERT_NO_FATAL_FAILURE(CheckWaveRead(Mutate(seed, rng), seen)) << "round " << round;
     }
+  for (Outcome o : {kWrongFormat, kNoData, kSomeData, kFull}) EXPECT_TRUE(seen[o]) << o;
 }
 
 TEST(Mutation, DamagedTextIsImportedSafely) {
@@ -122,10 +133,12 @@ TEST(Mutation, DamagedTextIsImportedSafely) {
       WaveSeed(300, "00646"),  // a binary file opened as text
   };
   std::mt19937 rng(4095);
+  std::bitset<kOutcomes> seen;
   for (const std::string& seed : seeds)
     for (int round = 0; round < kRounds; ++round) {
-      ASSERT_NO_FATAL_FAILURE(CheckImport(Mutate(seed, rng), rng)) << "round " << round;
+      ASSERT_NO_FATAL_FAILURE(CheckImport(Mutate(seed, rng), rng, seen)) << "round " << round;
     }
+  for (Outcome o : {kSomeData, kAsked, kStopped, kNumberError}) EXPECT_TRUE(seen[o]) << o;
 }
 
 }  // namespace
