@@ -130,6 +130,8 @@ TEST(General, ParseDecimal) {
   EXPECT_DOUBLE_EQ(v, -5.0);
   EXPECT_TRUE(ParseDecimal(".25", v));
   EXPECT_DOUBLE_EQ(v, 0.25);
+  EXPECT_TRUE(ParseDecimal("-.5", v));
+  EXPECT_DOUBLE_EQ(v, -0.5);
   EXPECT_TRUE(ParseDecimal("-0", v));
   EXPECT_EQ(v, 0.0);
   v = 99;
