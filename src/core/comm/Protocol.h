@@ -54,6 +54,10 @@ bool IsAcknowledged(std::string_view reply, std::string_view delimiter);
 
 // ---- identification ------------------------------------------------------------------------
 
+class IniFile;
+// Section "GPIB" key "ModelNumber" (empty when missing), used for every interface.
+std::string ModelPrefix(const IniFile& settings);
+
 // Fields of a comma list: commas separate, runs of characters 1..32 end a field and are
 // skipped, a field opening with '"' runs to the closing quote ("" inside stands for one).
 // A zero byte ends the text.

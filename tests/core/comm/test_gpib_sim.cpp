@@ -5,10 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "core/app/IniFile.h"
 #include "core/comm/Gpib.h"
 #include "core/comm/Protocol.h"
-#include "support/TempDir.h"
 
 #ifdef NQSIM_GPIB_LIBRARY
 #include "nqsim_control.h"
@@ -377,16 +375,6 @@ TEST_F(SimulatedGpib, LinuxGpibStatusAccessorsArePreferred) {
 }
 
 #endif  // NQSIM_GPIB_LIBRARY
-
-TEST(GpibLibraryName, FromSettingsOrDefault) {
-  test::TempDir dir;
-  const std::string path = dir.file("averoz.INI");
-  EXPECT_EQ(GpibLibraryName(IniFile(path)), "libgpib.so.0");
-  test::WriteText(path, "[GPIB]\nLibrary=\n");
-  EXPECT_EQ(GpibLibraryName(IniFile(path)), "libgpib.so.0");
-  test::WriteText(path, "[gpib]\nlibrary = /opt/gpib/libni4882.so\n");
-  EXPECT_EQ(GpibLibraryName(IniFile(path)), "/opt/gpib/libni4882.so");
-}
 
 }  // namespace
 }  // namespace averoz
