@@ -1,0 +1,37 @@
+#include "ui/app/AppContext.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "core/app/MessageCatalog.h"
+#include "core/app/Prompter.h"
+
+namespace averoz {
+
+AppContext::AppContext() : settings_(besideExecutable(QStringLiteral(".INI")).toStdString()) {}
+
+AppContext& AppContext::instance() {
+  static AppContext context;
+  return context;
+}
+
+QString AppContext::text(MessageId id) const {
+  return QString::fromStdString(MessageText(id, language_, settings_));
+}
+
+QString AppContext::besideExecutable(const QString& extension) {
+  const QFileInfo exe(QCoreApplication::applicationFilePath());
+  return exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + extension;
+}
+
+bool ReportSettingsWriteError(const IniWriteError& error) {
+  if (Prompter* prompter = AppContext::instance().prompter())
+    prompter->showText(error.what(), Icon::Warning);
+  else
+    QMessageBox::warning(nullptr, QCoreApplication::applicationName(),
+                         QString::fromStdString(error.what()));
+  return false;
+}
+
+}  // namespace averoz

@@ -1,0 +1,54 @@
+#pragma once
+// What every window shares: the settings file beside the executable and the language read
+// once at the main window's first show.
+#include <QString>
+#include <string>
+
+#include "core/app/IniFile.h"
+#include "core/app/MessageId.h"
+
+namespace averoz {
+
+class Prompter;
+
+class AppContext {
+ public:
+  static AppContext& instance();
+
+  IniFile& settings() { return settings_; }
+  const std::string& language() const { return language_; }
+  void setLanguage(std::string language) { language_ = std::move(language); }
+
+  // Where messages go: the main window's prompter (a scripted fake in tests).
+  Prompter* prompter() const { return prompter_; }
+  void setPrompter(Prompter* prompter) { prompter_ = prompter; }
+
+  // The catalog text in the current language.
+  QString text(MessageId id) const;
+
+  // The executable's path with its extension replaced (".INI", ".chm").
+  static QString besideExecutable(const QString& extension);
+
+ private:
+  AppContext();
+  IniFile settings_;
+  std::string language_ = "Japanese";
+  Prompter* prompter_ = nullptr;
+};
+
+// Runs one settings write; a failure is shown to the user naming the file. False on failure.
+template <typename Write>
+bool WriteSetting(Write&& write);
+bool ReportSettingsWriteError(const IniWriteError& error);
+
+template <typename Write>
+bool WriteSetting(Write&& write) {
+  try {
+    write(AppContext::instance().settings());
+    return true;
+  } catch (const IniWriteError& e) {
+    return ReportSettingsWriteError(e);
+  }
+}
+
+}  // namespace averoz

@@ -1,0 +1,42 @@
+#include "ui/app/DocumentWindow.h"
+
+#include <QCloseEvent>
+
+#include "ui/app/TMainForm.h"
+
+namespace averoz {
+
+DocumentWindow::DocumentWindow(TMainForm* mainForm, int docKind)
+    : mainForm_(mainForm), docKind_(docKind), lblEdit_(new QLabel(this)) {
+  lblEdit_->setObjectName(QStringLiteral("lblEdit"));
+  lblEdit_->hide();
+}
+
+void DocumentWindow::setCaption(const QString& caption) {
+  caption_ = caption;
+  setWindowTitle(caption + QStringLiteral("[*]"));
+}
+
+void DocumentWindow::setSaved(bool saved) {
+  isSaved_ = saved;
+  lblEdit_->setText(saved ? QString() : QStringLiteral("*"));
+  setWindowModified(!saved);
+}
+
+void DocumentWindow::closeWithoutPrompt() {
+  skipPrompt_ = true;
+  if (QWidget* frame = parentWidget()) frame->close();
+  else close();
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+  if (!skipPrompt_ && !mainForm_->ConfirmDocumentClose(*this)) {
+    skipPrompt_ = false;
+    event->ignore();
+    return;
+  }
+  event->accept();
+  mainForm_->DocumentClosing(*this);
+}
+
+}  // namespace averoz

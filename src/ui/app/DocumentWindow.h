@@ -1,0 +1,53 @@
+#pragma once
+// What the shell needs of every document window: name, kind, file, saved state and the
+// close prompt.
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+namespace averoz {
+
+class TMainForm;
+
+class DocumentWindow : public QWidget {
+  Q_OBJECT
+ public:
+  DocumentWindow(TMainForm* mainForm, int docKind);
+
+  TMainForm* mainForm() const { return mainForm_; }
+  int docKind() const { return docKind_; }
+  void setDocKind(int kind) { docKind_ = kind; }
+
+  // The document name shown in the title and the Window menu.
+  QString caption() const { return caption_; }
+  void setCaption(const QString& caption);
+
+  const QString& fileName() const { return fileName_; }
+  void setFileName(const QString& path) { fileName_ = path; }
+
+  bool isSaved() const { return isSaved_; }
+  // Also sets the modified mark `lblEdit` ("*" while unsaved) and the title's mark.
+  void setSaved(bool saved);
+
+  // True when at least the first sample or address holds data.
+  virtual bool hasData() const = 0;
+  // Called when this window becomes the active document.
+  virtual void FormActivate() = 0;
+
+  // The main window asked already (or the user chose No): close without asking again.
+  void closeWithoutPrompt();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  TMainForm* mainForm_;
+  int docKind_;
+  QString caption_;
+  QString fileName_;
+  bool isSaved_ = true;
+  bool skipPrompt_ = false;
+  QLabel* lblEdit_;
+};
+
+}  // namespace averoz

@@ -1,0 +1,264 @@
+#include "ui/app/TMainForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "core/app/IniFile.h"
+#include "core/app/Prompter.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/DocumentWindow.h"
+#include "ui/app/QtPrompter.h"
+#include "ui/app/Tfrmabout.h"
+#include "ui/wave/TfrmWave.h"
+
+namespace averoz {
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent),
+      mdiArea_(new QMdiArea(this)),
+      edTrap_(new QLineEdit(this)),
+      ownPrompter_(std::make_unique<QtPrompter>(this)) {
+  setObjectName(QStringLiteral("MainForm"));
+  setWindowTitle(QStringLiteral("VI Ved Averoz"));
+  mdiArea_->setObjectName(QStringLiteral("MDIArea"));
+  mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(mdiArea_);
+  edTrap_->setObjectName(QStringLiteral("edTrap"));
+  edTrap_->setGeometry(0, 0, 1, 1);
+  edTrap_->hide();
+  statusBar()->setObjectName(QStringLiteral("StatusBar"));
+  ownPrompter_->setStatusBar(statusBar());
+  setPrompter(nullptr);
+  for (auto& channel : loadBits) channel.assign(kDataLen, 0);
+
+  CreateMenus();
+  CreateToolBars();
+  connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+    if (auto* doc = sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr)
+      DocumentActivated(*doc);
+  });
+  // Until the data files can be written, a save reports "not saved", so closing is refused
+  // rather than the changes being dropped.
+  saveHandler_ = [](DocumentWindow& doc) { return doc.isSaved(); };
+}
+
+TMainForm::~TMainForm() {
+  if (AppContext::instance().prompter() == prompter_) AppContext::instance().setPrompter(nullptr);
+}
+
+Prompter& TMainForm::prompter() { return *prompter_; }
+
+void TMainForm::setPrompter(Prompter* prompter) {
+  prompter_ = prompter ? prompter : ownPrompter_.get();
+  AppContext::instance().setPrompter(prompter_);
+}
+
+// ---- documents -----------------------------------------------------------------------------
+
+QList<DocumentWindow*> TMainForm::documents() const {
+  QList<DocumentWindow*> list;
+  for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder))
+    if (auto* doc = qobject_cast<DocumentWindow*>(sub->widget())) list << doc;
+  return list;
+}
+
+DocumentWindow* TMainForm::activeDocument() const {
+  QMdiSubWindow* sub = mdiArea_->activeSubWindow();
+  if (!sub) sub = mdiArea_->currentSubWindow();
+  return sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr;
+}
+
+TfrmWave* TMainForm::CreateStartupDocument() {
+  auto* doc = new TfrmWave(this, 0);
+  doc->setCaption(QString::fromStdString(DocumentName(0, modCount_)));
+  QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  doc->showInitialSize();
+  mdiArea_->setActiveSubWindow(sub);
+  UpdateForDocumentCount(false);
+  return doc;
+}
+
+TfrmWave* TMainForm::NewWaveDocument(int docKind, int& counter) {
+  if (documents().size() >= kMaxDocuments) {
+    prompter().warn(ERRMSG(27));
+    return nullptr;
+  }
+  ++counter;
+  auto* doc = new TfrmWave(this, docKind);
+  doc->setCaption(QString::fromStdString(DocumentName(docKind, counter)));
+  QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  doc->showInitialSize();
+  mdiArea_->setActiveSubWindow(sub);
+  UpdateForDocumentCount(false);
+  return doc;
+}
+
+TfrmWave* TMainForm::FileNewMod1Execute() { return NewWaveDocument(0, modCount_); }
+TfrmWave* TMainForm::FileNewOpr1Execute() { return NewWaveDocument(1, oprCount_); }
+
+void TMainForm::FileNewPPG1Execute() {
+  // Pattern documents are not available yet; the action stays disabled.
+}
+
+bool TMainForm::FindOpenDocument(const QString& path) {
+  const QList<QMdiSubWindow*> subs = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+  for (auto it = subs.rbegin(); it != subs.rend(); ++it) {
+    auto* doc = qobject_cast<DocumentWindow*>((*it)->widget());
+    if (!doc || doc->fileName() != path) continue;
+    if ((*it)->isMinimized() || (*it)->isMaximized()) (*it)->showNormal();
+    mdiArea_->setActiveSubWindow(*it);
+    doc->setFocus();
+    return true;
+  }
+  return false;
+}
+
+void TMainForm::CloseUntouchedStartup() {
+  const QList<DocumentWindow*> docs = documents();
+  for (auto it = docs.rbegin(); it != docs.rend(); ++it) {
+    DocumentWindow* doc = *it;
+    if (qobject_cast<TfrmWave*>(doc) && doc->caption() == QStringLiteral("pcwav001") &&
+        !doc->hasData())
+      doc->closeWithoutPrompt();
+  }
+}
+
+void TMainForm::UpdateForDocumentCount(bool closing) {
+  const int count = int(documents().size());
+  const bool none = closing ? count == 1 : count == 0;
+  for (const char* name : {"mnEdit", "mnView", "mnWave", "mnWave2", "mnMath", "mnMath2"})
+    if (QMenu* menu = menus_.value(QLatin1String(name))) menu->menuAction()->setEnabled(!none);
+  static const char* const kDocumentBars[] = {"tbzm", "tbms", "tbpl", "tbNor", "tbxy"};
+  if (none) {
+    // Take the focus away from the closing document's fields.
+    edTrap_->show();
+    edTrap_->setFocus();
+    edTrap_->hide();
+    for (const char* name : {"EditCut1", "EditCopy1", "EditPaste1", "FileSave1", "EditUndo1",
+                             "FileSaveAs1", "mnTransSend", "mnFileSaveUSB"})
+      if (QAction* a = action(QLatin1String(name))) a->setEnabled(false);
+    statusBar()->clearMessage();
+    usbDrive_.clear();
+    for (const char* name : kDocumentBars)
+      if (QToolBar* bar = toolBars_.value(QLatin1String(name))) bar->hide();
+  } else {
+    for (const char* name : kDocumentBars)
+      if (QToolBar* bar = toolBars_.value(QLatin1String(name)))
+        bar->setVisible(bar->property("viewChecked").toBool());
+  }
+  for (const char* name : {"WindowCascade1", "WindowTileHorizontal1", "WindowTileVertical1"})
+    if (QAction* a = action(QLatin1String(name))) a->setEnabled(!none);
+}
+
+void TMainForm::DocumentActivated(DocumentWindow& document) { document.FormActivate(); }
+
+// ---- closing ---------------------------------------------------------------------------------
+
+bool TMainForm::SaveDocument(DocumentWindow& document) {
+  return saveHandler_(document) && document.isSaved();
+}
+
+bool TMainForm::ConfirmDocumentClose(DocumentWindow& document) {
+  if (document.isSaved() || closing_) return true;
+  const Answer answer = prompter().ask(
+      Message{IMFMSG(2), document.caption().toStdString(), {}}, Buttons::YesNoCancel, Icon::Warning);
+  if (answer == Answer::Yes) return SaveDocument(document);
+  return answer == Answer::No;
+}
+
+void TMainForm::DocumentClosing(DocumentWindow& /*document*/) {
+  if (!closing_) UpdateForDocumentCount(true);
+}
+
+bool TMainForm::FormCloseQuery() {
+  // A settings file that cannot be written must not keep the editor from closing: the error
+  // is shown and the walk goes on.
+  WriteSetting([this](IniFile& ini) { recentFiles_.Save(ini); });
+  const QList<DocumentWindow*> docs = documents();
+  for (auto it = docs.rbegin(); it != docs.rend(); ++it) {
+    DocumentWindow* doc = *it;
+    if (doc->isSaved()) continue;
+    const Answer answer = prompter().ask(Message{IMFMSG(2), doc->caption().toStdString(), {}},
+                                         Buttons::YesNoCancel, Icon::Warning);
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::Yes && !SaveDocument(*doc)) return false;
+  }
+  return true;
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!FormCloseQuery()) {
+    event->ignore();
+    return;
+  }
+  closing_ = true;
+  mdiArea_->closeAllSubWindows();
+  event->accept();
+}
+
+// ---- settings and recent files ---------------------------------------------------------------
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (settingsLoaded_) return;
+  settingsLoaded_ = true;
+  LoadSettings();
+}
+
+void TMainForm::LoadSettings() {
+  IniFile& ini = AppContext::instance().settings();
+  recentFiles_.Load(ini);
+  ShowRecentFiles();
+  refreshLimit_ = ini.ReadInteger("Refresh", "Limit", 40000);
+  if (QAction* line = action(QStringLiteral("mnViewLine")))
+    line->setChecked(ini.ReadBool("View", "LineDisp", true));
+  AppContext::instance().setLanguage(ini.ReadString("View", "Language", "Japanese"));
+  for (auto it = toolBars_.cbegin(); it != toolBars_.cend(); ++it) {
+    QToolBar* bar = it.value();
+    const bool checked =
+        ini.ReadBool("ToolBar", bar->property("settingsKey").toString().toStdString(), true);
+    bar->setProperty("viewChecked", checked);
+    bar->setVisible(checked);
+    const QString item = bar->property("settingsKey").toString().replace("ToolBar", "Toolbar");
+    if (QAction* check = action(item)) check->setChecked(checked);
+  }
+  UpdateForDocumentCount(false);
+}
+
+void TMainForm::AddRecentFile(const QString& path) {
+  recentFiles_.Add(path.toStdString());
+  ShowRecentFiles();
+}
+
+void TMainForm::ShowRecentFiles() {
+  for (int slot = 1; slot <= RecentFiles::kSlots; ++slot) {
+    const QString path = QString::fromStdString(recentFiles_.at(slot));
+    if (path.isEmpty()) continue;
+    if (QAction* sep = action(QStringLiteral("N1"))) sep->setVisible(true);
+    QAction* item = action(QStringLiteral("mnFileLastFile%1").arg(slot));
+    if (!item) continue;
+    item->setText(QStringLiteral("%1(&%1) ").arg(slot) + QFileInfo(path).fileName());
+    item->setStatusTip(path);
+    item->setToolTip(path);
+    item->setVisible(true);
+  }
+}
+
+// ---- help ------------------------------------------------------------------------------------
+
+void TMainForm::HelpAbout1Execute() {
+  Tfrmabout about(this);
+  about.exec();
+}
+
+}  // namespace averoz

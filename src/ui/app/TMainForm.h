@@ -1,0 +1,117 @@
+#pragma once
+// The frame window: documents in an MDI area, the command surface, recent files and the
+// close walk over unsaved documents.
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/app/RecentFiles.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QAction;
+class QToolBar;
+class QToolButton;
+class QLineEdit;
+
+namespace averoz {
+
+class DocumentWindow;
+class Prompter;
+class QtPrompter;
+class TfrmWave;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+ public:
+  static constexpr int kMaxDocuments = 30;
+  static constexpr int kDataLen = 16384;
+
+  explicit TMainForm(QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // The start-up document "pcwav001" (the counter already stands at 1).
+  TfrmWave* CreateStartupDocument();
+
+  // New documents; nullptr when refused (ERRMSG 27 with 30 documents open).
+  TfrmWave* FileNewMod1Execute();
+  TfrmWave* FileNewOpr1Execute();
+  void FileNewPPG1Execute();
+
+  bool FindOpenDocument(const QString& path);
+  void CloseUntouchedStartup();
+  void UpdateForDocumentCount(bool closing);
+  void AddRecentFile(const QString& path);
+  void LoadSettings();
+
+  // Document windows report here.
+  bool ConfirmDocumentClose(DocumentWindow& document);
+  void DocumentClosing(DocumentWindow& document);
+  void DocumentActivated(DocumentWindow& document);
+  // Save (Save As when the document has no file); true when the document is saved after it.
+  bool SaveDocument(DocumentWindow& document);
+  void setSaveHandler(std::function<bool(DocumentWindow&)> handler) { saveHandler_ = std::move(handler); }
+
+  QList<DocumentWindow*> documents() const;  // in creation order
+  DocumentWindow* activeDocument() const;
+  QMdiArea* mdiArea() const { return mdiArea_; }
+
+  Prompter& prompter();
+  // Tests put a scripted prompter here; nullptr returns to the message boxes.
+  void setPrompter(Prompter* prompter);
+
+  QAction* action(const QString& name) const { return actions_.value(name); }
+  const RecentFiles& recentFiles() const { return recentFiles_; }
+  int modCount() const { return modCount_; }
+  int oprCount() const { return oprCount_; }
+  int ppgCount() const { return ppgCount_; }
+  std::int32_t refreshLimit() const { return refreshLimit_; }
+
+  // Hand-over buffers for file readers and Receive.
+  std::vector<std::int32_t> loadSamples = std::vector<std::int32_t>(kDataLen, -1);
+  std::array<std::vector<std::uint8_t>, 6> loadBits;
+
+ public slots:
+  void HelpAbout1Execute();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateToolBars();
+  void FillWindowMenu();
+  QAction* AddAction(const QString& name, const QString& caption, const QString& hint = {},
+                     const QKeySequence& shortcut = {});
+  QToolButton* AddToolButton(QToolBar* bar, const QString& name, QAction* action);
+  void ShowRecentFiles();
+  TfrmWave* NewWaveDocument(int docKind, int& counter);
+  bool FormCloseQuery();
+
+  QMdiArea* mdiArea_;
+  QLineEdit* edTrap_;
+  QHash<QString, QAction*> actions_;
+  QHash<QString, QMenu*> menus_;
+  QHash<QString, QToolBar*> toolBars_;
+  std::unique_ptr<QtPrompter> ownPrompter_;
+  Prompter* prompter_ = nullptr;
+  std::function<bool(DocumentWindow&)> saveHandler_;
+
+  RecentFiles recentFiles_;
+  int modCount_ = 1;
+  int oprCount_ = 0;
+  int ppgCount_ = 0;
+  QString usbDrive_;
+  std::int32_t refreshLimit_ = 40000;
+  bool settingsLoaded_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace averoz
