@@ -4,6 +4,7 @@
 
 #include "core/app/IniFile.h"
 #include "core/app/general.h"
+#include "core/files/FileNames.h"
 
 namespace averoz {
 
@@ -35,15 +36,6 @@ LocalDateTime NowLocal() {
   std::tm tm{};
   localtime_r(&t, &tm);
   return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
-}
-
-std::string BareFileName(const std::string& path) {
-  // Both separators: names made up for a folder on the instrument's stick use "\".
-  const std::size_t slash = path.find_last_of("/\\");
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  const std::size_t dot = name.rfind('.');
-  if (dot != std::string::npos) name.erase(dot);
-  return name;
 }
 
 std::vector<std::int32_t> PatternWords(std::span<const std::uint8_t> bits) {

@@ -43,7 +43,4 @@ std::vector<std::uint8_t> BuildPatternImage(std::span<const std::uint8_t> bits,
 FileWriteResult WritePatternFile(std::span<const std::uint8_t> bits, const std::string& path,
                                  const IniFile& settings);
 
-// The file name of path without folder and extension ("/a/b/pattern1.ppg" -> "pattern1").
-std::string BareFileName(const std::string& path);
-
 }  // namespace averoz

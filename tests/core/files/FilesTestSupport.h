@@ -14,21 +14,26 @@
 
 namespace averoz::test {
 
-// Answers questions from a queue (Yes when it runs dry) and records what was asked.
+// Answers questions from a queue (the first button when it runs dry) and records what was shown.
 class ScriptedPrompter : public Prompter {
  public:
   std::deque<Answer> answers;
   std::vector<MessageId> asked;
+  std::vector<Message> messages;
+  std::vector<std::string> texts;     // boxes with system error texts
+  std::vector<std::string> statuses;  // status-bar texts
 
-  Answer ask(const Message& message, Buttons, Icon) override {
+  Answer ask(const Message& message, Buttons buttons, Icon) override {
     asked.push_back(message.id);
-    if (answers.empty()) return Answer::Yes;
+    messages.push_back(message);
+    if (answers.empty())
+      return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
     const Answer a = answers.front();
     answers.pop_front();
     return a;
   }
-  void showText(const std::string&, Icon) override {}
-  void status(const std::string&) override {}
+  void showText(const std::string& text, Icon) override { texts.push_back(text); }
+  void status(const std::string& text) override { statuses.push_back(text); }
   void processEvents() override {}
 };
 
