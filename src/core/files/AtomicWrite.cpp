@@ -12,9 +12,13 @@ namespace averoz {
 
 namespace {
 
+// A short name beside the target: rename only replaces within one file system, and a long
+// target name must not make the temporary name too long.
 std::string TempPathFor(const std::string& path) {
   static std::atomic<unsigned> counter{0};
-  return path + ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter++);
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+  return folder + ".averoz-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
 }
 
 std::string ErrnoText(const char* what, int err) {

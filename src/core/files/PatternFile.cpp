@@ -17,8 +17,14 @@ class Emitter {
  public:
   explicit Emitter(std::size_t reserve) { out_.reserve(reserve); }
   void Byte(int b) { out_.push_back(static_cast<std::uint8_t>(b)); }
-  void Word(std::uint32_t w) { Byte(w >> 8 & 0xFF), Byte(w & 0xFF); }
-  void Long(std::uint32_t w) { Word(w >> 16), Word(w & 0xFFFF); }
+  void Word(std::uint32_t w) {
+    Byte(static_cast<int>(w >> 8 & 0xFF));
+    Byte(static_cast<int>(w & 0xFF));
+  }
+  void Long(std::uint32_t w) {
+    Word(w >> 16);
+    Word(w & 0xFFFF);
+  }
   void Text(std::string_view t, std::size_t padTo) {
     out_.insert(out_.end(), t.begin(), t.end());
     for (std::size_t n = t.size(); n < padTo; ++n) Byte(0);

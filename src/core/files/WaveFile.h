@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/Prompter.h"
+#include "core/app/MessageId.h"
 #include "core/files/AtomicWrite.h"
 #include "core/files/FileHeaderSettings.h"
 

@@ -29,6 +29,11 @@ TEST(AtomicWrite, CreatesAndReplacesKeepingPermissions) {
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(EntriesIn(dir.path()), 1u);  // no temporary file left behind
+
+  // The longest name a folder takes still works: the temporary name does not grow from it.
+  const std::string longest = dir / std::string(255, 'n');
+  WriteFileAtomic(longest, std::string_view("x"));
+  EXPECT_EQ(test::ReadAll(longest), "x");
 }
 
 TEST(AtomicWrite, FailuresNameTheFileAndLeaveEverythingAsItWas) {
