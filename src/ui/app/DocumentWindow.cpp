@@ -17,8 +17,7 @@ void DocumentWindow::setCaption(const QString& caption) {
   setWindowTitle(caption + QStringLiteral("[*]"));
 }
 
-void DocumentWindow::setSaved(bool saved) {
-  isSaved_ = saved;
+void DocumentWindow::showSavedMark(bool saved) {
   lblEdit_->setText(saved ? QString() : QStringLiteral("*"));
   setWindowModified(!saved);
 }

@@ -25,9 +25,9 @@ class DocumentWindow : public QWidget {
   const QString& fileName() const { return fileName_; }
   void setFileName(const QString& path) { fileName_ = path; }
 
-  bool isSaved() const { return isSaved_; }
-  // Also sets the modified mark `lblEdit` ("*" while unsaved) and the title's mark.
-  void setSaved(bool saved);
+  // The document's own saved state (held by the document model).
+  virtual bool isSaved() const = 0;
+  virtual void setSaved(bool saved) = 0;
 
   // True when at least the first sample or address holds data.
   virtual bool hasData() const = 0;
@@ -38,6 +38,8 @@ class DocumentWindow : public QWidget {
   void closeWithoutPrompt();
 
  protected:
+  // The modified mark `lblEdit` ("*" while unsaved) and the title's mark.
+  void showSavedMark(bool saved);
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -45,7 +47,6 @@ class DocumentWindow : public QWidget {
   int docKind_;
   QString caption_;
   QString fileName_;
-  bool isSaved_ = true;
   bool skipPrompt_ = false;
   QLabel* lblEdit_;
 };

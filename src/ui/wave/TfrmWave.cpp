@@ -60,6 +60,11 @@ void TfrmWave::UndoStateChanged(bool ready) {
     if (QAction* undo = mainForm()->action(QStringLiteral("EditUndo1"))) undo->setEnabled(ready);
 }
 
-void TfrmWave::ModifiedChanged(bool modified) { setSaved(!modified); }
+void TfrmWave::ModifiedChanged(bool modified) { showSavedMark(!modified); }
+
+void TfrmWave::setSaved(bool saved) {
+  if (saved) doc_->MarkSaved();
+  else doc_->MarkModified();
+}
 
 }  // namespace averoz

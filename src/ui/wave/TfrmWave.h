@@ -21,6 +21,8 @@ class TfrmWave : public DocumentWindow, public WaveDocListener {
   // The size of a new document window.
   void showInitialSize();
 
+  bool isSaved() const override { return doc_->isSaved; }
+  void setSaved(bool saved) override;
   bool hasData() const override { return doc_->waveData[0] != kUndrawn; }
   void FormActivate() override;
 
