@@ -27,8 +27,12 @@ std::optional<std::int32_t> CellValue(std::string_view cell) {
   double value = 0;
   const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
   if (ec == std::errc::invalid_argument || end != cell.data() + cell.size()) return std::nullopt;
-  // A digit string too long for a double is far outside 0..4095 either way.
-  if (ec == std::errc::result_out_of_range) return cell.front() == '-' ? 0 : 4095;
+  if (ec == std::errc::result_out_of_range) {
+    // Beyond a double: a huge number when its integer part is not zero, else a tiny one.
+    const std::string_view whole = cell.substr(0, cell.find('.'));
+    const bool huge = whole.find_first_of("123456789") != std::string_view::npos;
+    return huge && cell.front() != '-' ? 4095 : 0;
+  }
   return static_cast<std::int32_t>(std::clamp(std::trunc(value), 0.0, 4095.0));
 }
 

@@ -6,7 +6,6 @@
 #include "core/app/IniFile.h"
 #include "core/app/general.h"
 #include "core/files/FileRead.h"
-#include "core/files/FilesText.h"
 
 namespace averoz {
 
@@ -65,6 +64,7 @@ MessageId WaveReadResult::openRefusal() const { return count == -1 ? ERRMSG(16) 
 
 TFileheader DecodeWaveHeader(std::span<const std::uint8_t> bytes) {
   TFileheader h;
+  if (bytes.size() < kWaveHeaderSize) return h;
   h.model.assign(reinterpret_cast<const char*>(bytes.data()), kModelCompared);
   h.version = {VersionDigit(bytes[32]), VersionDigit(bytes[33]), VersionDigit(bytes[35]),
                VersionDigit(bytes[36])};

@@ -48,7 +48,7 @@ struct WaveReadResult {
   MessageId openRefusal() const;
 };
 
-// Decodes bytes 0..43 (bytes must hold at least kWaveHeaderSize).
+// Decodes bytes 0..43; a shorter buffer gives an empty model text and no versions.
 TFileheader DecodeWaveHeader(std::span<const std::uint8_t> bytes);
 
 // Reads a waveform data file from bytes. expectedKind 0..2 limits the count to 16384

@@ -55,8 +55,9 @@ TEST(TextImport, LayoutsOfRowsAndColumns) {
       {"comment lines skipped", "# samples\n7\n;x\n8\n", 2, {{0, 7}, {1, 8}}},
       {"values are truncated and limited", "4096\n-5\n3.99\n4095.9\n-0.5\n.5\n", 6,
        {{0, 4095}, {1, 0}, {2, 3}, {3, 4095}, {4, 0}, {5, 0}}},
-      {"a very long number is limited too", std::string(400, '9') + "\n-" + std::string(400, '9'),
-       2, {{0, 4095}, {1, 0}}},
+      {"numbers beyond a double are limited too",
+       std::string(400, '9') + "\n-" + std::string(400, '9') + "\n0." + std::string(400, '0') + "1\n",
+       3, {{0, 4095}, {1, 0}, {2, 0}}},
       {"nothing valid", "abc\ndef\n", 0, {}},
       {"empty file", "", 0, {}},
   };
