@@ -1,0 +1,54 @@
+#pragma once
+// One run of the "Set Parameters" dialog on a document: previews drawn into the document
+// and thrown away again, OK as exactly one undo step, Cancel back to the document as it
+// was. Shared by the palette generators, the re-edit of a protected block and the fill of
+// the undrawn tail.
+//
+// Undo: the session's snapshot replaces the one of the previous edit, which is how the one
+// undo level works. Cancel puts the document back from that snapshot and Undo is then
+// unavailable until the next edit, also when the previous edit could have been undone.
+#include <cstdint>
+#include <utility>
+
+#include "core/app/Prompter.h"
+#include "core/wave/NewDataTarget.h"
+#include "core/wave/ParamDialog.h"
+#include "core/wave/StandardGenerator.h"
+#include "core/wave/WaveDoc.h"
+
+namespace averoz {
+
+class GenerateSession final : public ParamDialogHandler {
+ public:
+  // Takes the undo snapshot that previews are thrown away with. kind is what the session
+  // generates whatever the dialog's shape list says (it is disabled in these modes). In
+  // Fill mode the block is never protected.
+  GenerateSession(WaveDoc& doc, const NewDataTarget& target, std::uint8_t kind, ParamMode mode,
+                  Prompter& prompter);
+
+  // Runs the dialog; Cancel puts the document back. True when OK was applied.
+  bool Run(ParamDialog& dialog, const ParamDialogSetup& setup);
+
+  void Preview(const ParamChoice& choice) override;
+  bool Accept(const ParamChoice& choice) override;
+  void Cancel();
+
+  // What the selection display shows while a preview of an insertion or replacement is in
+  // the document: the new block, although selEnd keeps its value until OK.
+  std::pair<int, int> PreviewSelection() const { return previewSelection_; }
+
+ private:
+  // Opens the room for the choice's length; returns the request to write, blockNo unset.
+  TWaveParam Place(const ParamChoice& choice);
+  std::int32_t LengthOf(const ParamChoice& choice) const;
+
+  WaveDoc& doc_;
+  NewDataTarget target_;
+  std::uint8_t kind_;
+  ParamMode mode_;
+  Prompter& prompter_;
+  StandardGenerator generator_;
+  std::pair<int, int> previewSelection_{0, -1};
+};
+
+}  // namespace averoz
