@@ -29,6 +29,8 @@ class DocumentWindow : public QWidget {
   virtual bool isSaved() const = 0;
   virtual void setSaved(bool saved) = 0;
 
+  // Shows the window at the size of a new document.
+  virtual void showInitialSize() = 0;
   // True when at least the first sample or address holds data.
   virtual bool hasData() const = 0;
   // Called when this window becomes the active document.

@@ -8,7 +8,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
+#include <algorithm>
 
 #include "core/app/IniFile.h"
 #include "core/app/Prompter.h"
@@ -79,12 +81,24 @@ DocumentWindow* TMainForm::activeDocument() const {
 TfrmWave* TMainForm::CreateStartupDocument() {
   auto* doc = new TfrmWave(this, 0);
   doc->setCaption(QString::fromStdString(DocumentName(0, modCount_)));
+  AddDocumentWindow(doc);
+  return doc;
+}
+
+// New windows cascade from the top-left corner, each one title bar lower than the last,
+// and start over when the next would leave the visible area.
+void TMainForm::AddDocumentWindow(DocumentWindow* doc) {
   QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   doc->showInitialSize();
+  const int step = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub) + 4;
+  const int count = int(mdiArea_->subWindowList().size()) - 1;
+  const QSize room = mdiArea_->viewport()->size() - sub->size();
+  const int places = std::max(1, std::min(room.width(), room.height()) / step + 1);
+  const int offset = (count % places) * step;
+  sub->move(offset, offset);
   mdiArea_->setActiveSubWindow(sub);
   UpdateForDocumentCount(false);
-  return doc;
 }
 
 TfrmWave* TMainForm::NewWaveDocument(int docKind, int& counter) {
@@ -95,11 +109,7 @@ TfrmWave* TMainForm::NewWaveDocument(int docKind, int& counter) {
   ++counter;
   auto* doc = new TfrmWave(this, docKind);
   doc->setCaption(QString::fromStdString(DocumentName(docKind, counter)));
-  QMdiSubWindow* sub = mdiArea_->addSubWindow(doc);
-  sub->setAttribute(Qt::WA_DeleteOnClose);
-  doc->showInitialSize();
-  mdiArea_->setActiveSubWindow(sub);
-  UpdateForDocumentCount(false);
+  AddDocumentWindow(doc);
   return doc;
 }
 

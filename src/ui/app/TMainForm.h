@@ -93,6 +93,7 @@ class TMainForm : public QMainWindow {
   QToolButton* AddToolButton(QToolBar* bar, const QString& name, QAction* action);
   void ShowRecentFiles();
   TfrmWave* NewWaveDocument(int docKind, int& counter);
+  void AddDocumentWindow(DocumentWindow* doc);
   bool FormCloseQuery();
 
   QMdiArea* mdiArea_;

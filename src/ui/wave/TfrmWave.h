@@ -19,7 +19,7 @@ class TfrmWave : public DocumentWindow, public WaveDocListener {
   const WaveDoc& doc() const { return *doc_; }
 
   // The size of a new document window.
-  void showInitialSize();
+  void showInitialSize() override;
 
   bool isSaved() const override { return doc_->isSaved; }
   void setSaved(bool saved) override;
