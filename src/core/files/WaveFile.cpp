@@ -122,10 +122,11 @@ WaveReadResult ReadWaveFile(const std::string& path, int expectedKind, const Ini
 
 std::vector<std::uint8_t> BuildWaveFileImage(std::span<const std::int32_t> samples,
                                              const SaveHeaderSettings& save) {
-  for (std::int32_t v : save.version)
-    if (v < 0 || v > 9)
-      throw std::invalid_argument("Save/FileVersion " + std::to_string(v) +
-                                  " is not a single digit 0..9.");
+  for (std::size_t i = 0; i < save.version.size(); ++i)
+    if (save.version[i] < 0 || save.version[i] > 9)
+      throw std::invalid_argument("The setting Save/FileVersion" + std::to_string(i) + " = " +
+                                  std::to_string(save.version[i]) +
+                                  " does not fit the one-digit version field.");
   std::vector<std::uint8_t> out;
   out.reserve(kWaveHeaderSize + 2 * samples.size());
   PutText(out, std::string_view(save.modelNumber).substr(0, kModelField));

@@ -73,6 +73,7 @@ TEST(WaveFileWrite, AVersionThatIsNotOneDigitIsRefusedAndNothingIsWritten) {
   const FileWriteResult r = WriteWaveFile(Filled(2048), path, IniFile(dir / "bad.INI"));
   EXPECT_FALSE(r.ok);
   EXPECT_NE(r.error.find(path), std::string::npos);
+  EXPECT_NE(r.error.find("FileVersion1"), std::string::npos) << r.error;
   EXPECT_EQ(test::ReadAll(path), "previous");
 }
 
