@@ -265,6 +265,24 @@ class TestMainForm : public QObject {
     QCOMPARE(form->documents().size(), 1);
   }
 
+  void openDocumentFromHandOverBuffer() {
+    startForm();
+    for (int i = 0; i < 3; ++i) form->loadSamples[size_t(i)] = 100 + i;
+    auto* awd = qobject_cast<TfrmWave*>(form->OpenDocument(0, "/d/first.awd", 3));
+    QCOMPARE(awd->caption(), QString("first"));
+    QVERIFY(awd->fileName().isEmpty());  // saved under a new name later
+    QCOMPARE(awd->doc().waveData[2], 102);
+    QCOMPARE(awd->doc().blockNo[2], std::int16_t(-1));
+    QCOMPARE(awd->doc().waveData[3], -1);
+    QVERIFY(awd->isSaved());
+    QVERIFY(form->action("FileSave1")->isEnabled());
+    auto* awf = form->OpenDocument(0, "/d/Second.AWF", 1);
+    QCOMPARE(awf->fileName(), QString("/d/Second.AWF"));
+    auto* received = form->OpenDocument(0, "", 1);
+    QCOMPARE(received->caption(), QString("pcwav004"));
+    QCOMPARE(form->modCount(), 4);
+  }
+
   void findOpenDocument() {
     startForm();
     auto* first = form->documents().first();

@@ -120,6 +120,27 @@ void TMainForm::FileNewPPG1Execute() {
   // Pattern documents are not available yet; the action stays disabled.
 }
 
+DocumentWindow* TMainForm::OpenDocument(int docKind, const QString& path, int count) {
+  ++modCount_;  // every opened document counts here, whatever its kind
+  if (docKind == 2) return nullptr;
+  const QFileInfo info(path);
+  auto* doc = new TfrmWave(this, docKind);
+  // Only a Modulation file keeps its path: anything else is saved under a new name.
+  if (info.suffix().toLower() == QLatin1String("awf")) doc->setFileName(path);
+  doc->setCaption(path.isEmpty() ? QString::fromStdString(DocumentName(0, modCount_))
+                                 : info.completeBaseName());
+  WaveDoc& wave = doc->doc();
+  count = std::clamp(count, 0, WaveDoc::dataLen);
+  for (int i = 0; i < count; ++i) {
+    wave.waveData[std::size_t(i)] = loadSamples[std::size_t(i)];
+    wave.blockNo[std::size_t(i)] = kBlockFree;
+  }
+  AddDocumentWindow(doc);
+  wave.NotifyDataChanged(0, WaveDoc::dataLen - 1);
+  doc->FormActivate();
+  return doc;
+}
+
 bool TMainForm::FindOpenDocument(const QString& path) {
   const QList<QMdiSubWindow*> subs = mdiArea_->subWindowList(QMdiArea::CreationOrder);
   for (auto it = subs.rbegin(); it != subs.rend(); ++it) {

@@ -44,7 +44,11 @@ class TMainForm : public QMainWindow {
   TfrmWave* FileNewOpr1Execute();
   void FileNewPPG1Execute();
 
+  // A new document from the hand-over buffers (loadSamples / loadBits); the path may be
+  // empty (received data). Pattern documents are not available yet: nullptr.
+  DocumentWindow* OpenDocument(int docKind, const QString& path, int count);
   bool FindOpenDocument(const QString& path);
+  int documentCount() const { return int(documents().size()); }
   void CloseUntouchedStartup();
   void UpdateForDocumentCount(bool closing);
   void AddRecentFile(const QString& path);
