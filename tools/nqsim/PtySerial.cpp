@@ -31,15 +31,6 @@ int RateOf(speed_t speed) {
   return 0;
 }
 
-int DataBitsOf(tcflag_t cflag) {
-  switch (cflag & CSIZE) {
-    case CS5: return 5;
-    case CS6: return 6;
-    case CS7: return 7;
-    default: return 8;
-  }
-}
-
 // The line time of n characters of ten bits each.
 Clock::duration LineTime(std::size_t n, int bitRate) {
   return std::chrono::duration_cast<Clock::duration>(
@@ -97,8 +88,6 @@ LineSettings PtySerial::lineSettings() const {
   termios t{};
   if (::tcgetattr(slave_, &t) != 0) return s;
   s.bitRate = RateOf(::cfgetospeed(&t));
-  s.parity = (t.c_cflag & PARENB) ? ((t.c_cflag & PARODD) ? 'O' : 'E') : 'N';
-  s.dataBits = DataBitsOf(t.c_cflag);
   s.stopBits = (t.c_cflag & CSTOPB) ? 2 : 1;
   s.rtsCts = (t.c_cflag & CRTSCTS) != 0;
   return s;

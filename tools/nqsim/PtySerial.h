@@ -18,11 +18,11 @@
 
 namespace nqsim {
 
-// The line settings the port's user set on the slave side (0 / '?' where unknown).
+// The line settings the port's user set on the slave side (0 where unknown). Parity and
+// character size are missing: the pseudo-terminal driver forces every line to 8 bits without
+// parity, whatever was asked for.
 struct LineSettings {
   int bitRate = 0;
-  char parity = '?';  // 'N', 'O', 'E'
-  int dataBits = 0;
   int stopBits = 0;
   bool rtsCts = false;
 };
