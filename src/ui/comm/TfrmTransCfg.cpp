@@ -1,0 +1,196 @@
+#include "ui/comm/TfrmTransCfg.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "core/app/general.h"
+#include "core/comm/ComPortMap.h"
+#include "ui/app/AppContext.h"
+
+namespace averoz {
+
+namespace {
+
+QComboBox* List(const QString& name, const QStringList& items, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->setEditable(false);
+  box->addItems(items);
+  return box;
+}
+
+QStringList Numbers(int first, int last) {
+  QStringList items;
+  for (int i = first; i <= last; ++i) items << QString::number(i);
+  return items;
+}
+
+const QStringList kDelimiters = {QStringLiteral("CR+LF"), QStringLiteral("LF")};
+
+// An index the list does not have leaves it without a selection.
+void Select(QComboBox* box, int index) {
+  box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+QGroupBox* Group(const QString& name, const QString& caption, QWidget* parent) {
+  auto* group = new QGroupBox(caption, parent);
+  group->setObjectName(name);
+  return group;
+}
+
+}  // namespace
+
+TfrmTransCfg::TfrmTransCfg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName(QStringLiteral("frmTransCfg"));
+  setWindowTitle(QStringLiteral("Configure Interface"));
+  setModal(true);
+
+  gbGPIB_ = Group(QStringLiteral("gbGPIB"), QStringLiteral("GP-IB"), this);
+  cbAdr_ = List(QStringLiteral("cbAdr"), Numbers(0, 30), gbGPIB_);
+  cbDel_ = List(QStringLiteral("cbDel"), kDelimiters, gbGPIB_);
+  auto* gpib = new QFormLayout(gbGPIB_);
+  gpib->addRow(QStringLiteral("Address"), cbAdr_);
+  gpib->addRow(QStringLiteral("Delimitter"), cbDel_);
+
+  gbRS_ = Group(QStringLiteral("gbRS"), QStringLiteral("RS-232C"), this);
+  // The port list shows each COM name with the device it opens; the chosen item's text
+  // stays the bare COM name.
+  ports_ = new QStandardItemModel(kComPortCount, 2, this);
+  for (int i = 0; i < kComPortCount; ++i)
+    ports_->setItem(i, 0, new QStandardItem(QStringLiteral("COM%1").arg(i + 1)));
+  cbPort_ = new QComboBox(gbRS_);
+  cbPort_->setObjectName(QStringLiteral("cbPort"));
+  cbPort_->setModel(ports_);
+  auto* portView = new QTreeView(cbPort_);
+  portView->setHeaderHidden(true);
+  portView->setRootIsDecorated(false);
+  portView->setAllColumnsShowFocus(true);
+  portView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  cbPort_->setView(portView);
+  lblPortDevice_ = new QLabel(gbRS_);
+  lblPortDevice_->setObjectName(QStringLiteral("lblPortDevice"));
+  auto* portRow = new QHBoxLayout;
+  portRow->addWidget(cbPort_);
+  portRow->addWidget(lblPortDevice_, 1);
+  cbRate_ = List(QStringLiteral("cbRate"),
+                 {QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
+                  QStringLiteral("9600"), QStringLiteral("19200")},
+                 gbRS_);
+  cbParity_ = List(QStringLiteral("cbParity"),
+                   {QStringLiteral("NONE"), QStringLiteral("ODD"), QStringLiteral("EVEN")}, gbRS_);
+  cbDatabit_ = List(QStringLiteral("cbDatabit"), Numbers(7, 8), gbRS_);
+  cbStopbit_ = List(QStringLiteral("cbStopbit"), Numbers(1, 2), gbRS_);
+  cbDelRs_ = List(QStringLiteral("cbDelRs"), kDelimiters, gbRS_);
+  auto* rs = new QFormLayout(gbRS_);
+  rs->addRow(QStringLiteral("Port"), portRow);
+  rs->addRow(QStringLiteral("Baud Rate"), cbRate_);
+  rs->addRow(QStringLiteral("Parity"), cbParity_);
+  rs->addRow(QStringLiteral("Data Bits"), cbDatabit_);
+  rs->addRow(QStringLiteral("Stop Bits"), cbStopbit_);
+  rs->addRow(QStringLiteral("Delimitter"), cbDelRs_);
+
+  // Never shown: it carries the LAN values from loading to saving.
+  gbLAN_ = Group(QStringLiteral("gbLAN"), QStringLiteral("LAN"), this);
+  meIpaddress_ = new QLineEdit(gbLAN_);
+  meIpaddress_->setObjectName(QStringLiteral("meIpaddress"));
+  edPort_ = new QLineEdit(gbLAN_);
+  edPort_->setObjectName(QStringLiteral("edPort"));
+  cbLANdel_ = List(QStringLiteral("cbLANdel"), kDelimiters, gbLAN_);
+  auto* lan = new QFormLayout(gbLAN_);
+  lan->addRow(meIpaddress_);
+  lan->addRow(edPort_);
+  lan->addRow(cbLANdel_);
+  gbLAN_->hide();
+
+  bnOK_ = new QPushButton(QStringLiteral("OK"), this);
+  bnOK_->setObjectName(QStringLiteral("bnOK"));
+  bnOK_->setDefault(true);
+  bnCancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+  bnCancel_->setObjectName(QStringLiteral("bnCancel"));
+  connect(bnOK_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(bnCancel_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(cbPort_, &QComboBox::currentIndexChanged, this, &TfrmTransCfg::showPortDevice);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(bnOK_);
+  buttons->addWidget(bnCancel_);
+  auto* top = new QVBoxLayout(this);
+  top->addWidget(gbGPIB_);
+  top->addWidget(gbRS_);
+  top->addWidget(gbLAN_);
+  top->addLayout(buttons);
+  top->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool TfrmTransCfg::Execute(QWidget* parent) {
+  TfrmTransCfg dialog(parent);
+  return dialog.executeAndSave();
+}
+
+bool TfrmTransCfg::executeAndSave() { return exec() == QDialog::Accepted && SaveSettings(); }
+
+void TfrmTransCfg::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) FormShow();
+  QDialog::showEvent(event);
+}
+
+void TfrmTransCfg::FormShow() {
+  const IniFile& settings = AppContext::instance().settings();
+  loaded_ = LoadTransferSettings(settings);
+  for (int i = 0; i < kComPortCount; ++i)
+    ports_->setItem(i, 1, new QStandardItem(QString::fromStdString(ComDevicePath(settings, i + 1))));
+
+  Select(cbAdr_, loaded_.gpibAddress);
+  Select(cbDel_, loaded_.gpibDelim);
+  Select(cbPort_, loaded_.rsPort);
+  Select(cbRate_, loaded_.rsRate);
+  Select(cbParity_, loaded_.rsParity);
+  Select(cbDatabit_, loaded_.rsDatabit);
+  Select(cbStopbit_, loaded_.rsStopbit);
+  Select(cbDelRs_, loaded_.rsDelim);
+  // The field edits four blank-padded groups; a compact stored address is padded into them
+  // so that it reads back unchanged.
+  meIpaddress_->setText(QString::fromStdString(MaskIPv4(loaded_.ipAddress)));
+  edPort_->setText(QString::number(loaded_.lanPort));
+  Select(cbLANdel_, loaded_.lanDelim);
+  showPortDevice();
+}
+
+bool TfrmTransCfg::SaveSettings() {
+  TransferSettings values = loaded_;
+  values.gpibAddress = cbAdr_->currentIndex();
+  values.gpibDelim = cbDel_->currentIndex();
+  values.ipAddress = NormalizeIPv4(meIpaddress_->text().toStdString());
+  bool number = false;
+  const int port = edPort_->text().trimmed().toInt(&number);
+  values.lanPort = number ? port : loaded_.lanPort;
+  values.lanDelim = cbLANdel_->currentIndex();
+  values.rsPort = cbPort_->currentIndex();
+  values.rsRate = cbRate_->currentIndex();
+  values.rsDatabit = cbDatabit_->currentIndex();
+  values.rsDelim = cbDelRs_->currentIndex();
+  values.rsStopbit = cbStopbit_->currentIndex();
+  values.rsParity = cbParity_->currentIndex();
+  // One write sequence: the first key that cannot be written is reported and ends it.
+  return WriteSetting([&](IniFile& settings) { WriteTransferSettings(settings, values); });
+}
+
+void TfrmTransCfg::showPortDevice() {
+  const int row = cbPort_->currentIndex();
+  const QStandardItem* device = row < 0 ? nullptr : ports_->item(row, 1);
+  lblPortDevice_->setText(device ? device->text() : QString());
+}
+
+}  // namespace averoz

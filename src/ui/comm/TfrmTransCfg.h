@@ -1,0 +1,62 @@
+#pragma once
+// Trans ▸ Configure: "Configure Interface", the GPIB address and delimiter and the RS-232C
+// port parameters. The controls are reloaded from the settings file at every show; OK writes
+// the dialog's keys, Cancel writes nothing.
+#include <QDialog>
+
+#include "core/comm/TransferSettings.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStandardItemModel;
+
+namespace averoz {
+
+class TfrmTransCfg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TfrmTransCfg(QWidget* parent = nullptr);
+
+  // The menu command: shows the dialog modally and stores the settings on OK. True when
+  // they were stored.
+  static bool Execute(QWidget* parent);
+  // The same on an existing dialog.
+  bool executeAndSave();
+
+  // Loads every control from the settings file.
+  void FormShow();
+  // Writes the controls' values; a failed write is shown and gives false.
+  bool SaveSettings();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void showPortDevice();
+
+  QGroupBox* gbGPIB_;
+  QComboBox* cbAdr_;
+  QComboBox* cbDel_;
+  QGroupBox* gbRS_;
+  QComboBox* cbPort_;
+  QStandardItemModel* ports_;  // COM name and its device, side by side in the list
+  QLabel* lblPortDevice_;
+  QComboBox* cbRate_;
+  QComboBox* cbParity_;
+  QComboBox* cbDatabit_;
+  QComboBox* cbStopbit_;
+  QComboBox* cbDelRs_;
+  QGroupBox* gbLAN_;
+  QLineEdit* meIpaddress_;
+  QLineEdit* edPort_;
+  QComboBox* cbLANdel_;
+  QPushButton* bnOK_;
+  QPushButton* bnCancel_;
+  // What the last show loaded: the values no control holds (BoardID, ModelNumber).
+  TransferSettings loaded_;
+};
+
+}  // namespace averoz
