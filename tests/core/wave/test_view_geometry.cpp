@@ -1,0 +1,153 @@
+// Mapping, scroll bars, zoom and axis labels of the waveform view.
+#include <gtest/gtest.h>
+
+#include "core/wave/AxisLabels.h"
+#include "core/wave/ViewGeometry.h"
+#include "core/wave/ViewZoom.h"
+
+using namespace averoz;
+
+namespace {
+
+ViewGeometry View(int width, int height) {
+  ViewGeometry v;
+  v.viewWidth = width;
+  v.viewHeight = height;
+  return v;
+}
+
+// Runs a request through its four ticks; false when it was at the limit.
+bool Zoom(ViewGeometry& v, int dx, int dy, int cx, int cy) {
+  ViewZoom zoom;
+  if (!zoom.Request(v, dx, dy, cx, cy)) return false;
+  while (!zoom.finished()) zoom.Tick();
+  zoom.Apply(v);
+  return true;
+}
+
+}  // namespace
+
+TEST(ViewGeometry, InitialContentAndMapping) {
+  const ViewGeometry v = View(530, 270);
+  EXPECT_EQ(v.contentWidth(), 512);
+  EXPECT_EQ(v.contentHeight(), 256);
+  // Half a pixel rounds away from zero; code 0 sits on the bottom line.
+  EXPECT_EQ(v.ContentX(15), 0);
+  EXPECT_EQ(v.ContentX(16), 1);
+  EXPECT_EQ(v.ContentY(0), 256);
+  EXPECT_EQ(v.ContentY(4095), 0);
+  EXPECT_EQ(v.IndexAt(600), 16383);  // right of the content: the last sample
+  EXPECT_EQ(v.CodeAt(-5), 4095);
+  EXPECT_EQ(v.CodeAt(300), 0);
+  EXPECT_TRUE(v.InsideContent(512, 256));
+  EXPECT_FALSE(v.InsideContent(513, 10));
+}
+
+TEST(ViewGeometry, ScrollBarFitting) {
+  struct Case {
+    int scroll, content, view;
+    bool visible;
+    int scrollAfter, page;
+  };
+  const Case cases[] = {
+      {0, 512, 530, false, 0, 530},      // content fits: no bar
+      {0, 16384, 530, true, 0, 530},     // at the start of a long content
+      {100, 16384, 530, true, 100, 530},
+      {16000, 16384, 530, true, 15854, 530},  // past the end: pulled back
+      {40, 512, 530, false, 0, 512},     // narrower than the view: back to 0
+  };
+  for (const Case& c : cases) {
+    int scroll = c.scroll;
+    const ScrollBarState bar = FitScroll(scroll, c.content, c.view);
+    EXPECT_EQ(bar.visible, c.visible) << c.scroll << " " << c.content;
+    EXPECT_EQ(scroll, c.scrollAfter) << c.scroll << " " << c.content;
+    EXPECT_EQ(bar.pageSize, c.page) << c.scroll << " " << c.content;
+    EXPECT_EQ(bar.position, scroll);
+  }
+}
+
+TEST(ViewZoom, MaxKeepsTheCentreSampleUnderTheCentre) {
+  ViewGeometry v = View(530, 270);
+  const int cx = RoundDiv(v.viewWidth, 2), cy = RoundDiv(v.viewHeight, 2);
+  const int index = v.IndexAt(cx), code = v.CodeAt(cy);
+  int dx = 0, dy = 0;
+  MaxStep(v, dx, dy);
+  ASSERT_TRUE(Zoom(v, dx, dy, cx, cy));
+  EXPECT_EQ(v.zoomX(), 1);
+  EXPECT_EQ(v.zoomY(), 1);
+  EXPECT_EQ(v.contentWidth(), 16384);
+  EXPECT_EQ(v.contentHeight(), 4096);
+  FitScroll(v.scrollX, v.contentWidth(), v.viewWidth);
+  FitScroll(v.scrollY, v.contentHeight(), v.viewHeight);
+  EXPECT_EQ(v.IndexAt(cx), index);
+  EXPECT_EQ(v.CodeAt(cy), code);
+}
+
+TEST(ViewZoom, LimitsAndAll) {
+  ViewGeometry v = View(530, 270);
+  int dx = 0, dy = 0;
+  AllStep(v, dx, dy);
+  EXPECT_FALSE(Zoom(v, dx, dy, 265, 135));  // already at 32 and 16: "done"
+  v.zoomXIdx = 6;
+  v.zoomYIdx = 5;
+  EXPECT_FALSE(Zoom(v, -1, 0, 10, 10));  // fully out
+  EXPECT_FALSE(Zoom(v, 0, -1, 10, 10));
+  EXPECT_TRUE(Zoom(v, -1, 1, 10, 10));  // X stays, Y still moves
+  EXPECT_EQ(v.zoomXIdx, 6);
+  EXPECT_EQ(v.zoomYIdx, 4);
+  AllStep(v, dx, dy);
+  ASSERT_TRUE(Zoom(v, dx, dy, 10, 10));
+  EXPECT_EQ(v.zoomX(), 32);
+  EXPECT_EQ(v.zoomY(), 16);
+}
+
+TEST(ViewZoom, ScrollNeverNegativeAndKeepsDataUnderPointer) {
+  ViewGeometry v = View(530, 270);
+  ASSERT_TRUE(Zoom(v, 1, 0, 100, 50));  // in at x 100
+  EXPECT_EQ(v.scrollX, 100);             // (0 + 100) * 32 / 16 - 100
+  ASSERT_TRUE(Zoom(v, -1, 0, 10, 50));   // out again: round(110 * 16 / 32) - 10
+  EXPECT_EQ(v.scrollX, 45);
+  ASSERT_TRUE(Zoom(v, 1, 0, 10, 50));
+  ASSERT_TRUE(Zoom(v, -1, 0, 400, 50));  // out far right of the data: held at 0
+  EXPECT_EQ(v.scrollX, 0);
+}
+
+TEST(ViewZoom, AnimationGrowsInAndShrinksOut) {
+  ViewGeometry v = View(400, 200);
+  ViewZoom zoom;
+  ASSERT_TRUE(zoom.Request(v, 1, 0, 100, 100));
+  ZoomRect r = zoom.Tick();
+  EXPECT_EQ(r.left, 75);  // 100 - 25 * 1
+  EXPECT_EQ(r.top, 75);
+  EXPECT_EQ(r.width, 100);  // (25 + 75) * 1
+  EXPECT_EQ(r.height, 50);  // (25 + 25) * 1
+  zoom.Tick();
+  zoom.Tick();
+  r = zoom.Tick();
+  EXPECT_TRUE(zoom.finished());
+  EXPECT_EQ(r.width, 400);
+  ASSERT_TRUE(zoom.Request(v, -1, 0, 100, 100));  // out: full size first
+  EXPECT_FALSE(zoom.zoomingIn());
+  EXPECT_EQ(zoom.Tick().width, 300);
+}
+
+TEST(AxisLabels, TextsAndPlaces) {
+  ViewGeometry v = View(530, 270);
+  WaveScale scale;
+  const auto xs = XAxisLabels(v, scale, 45);
+  ASSERT_EQ(xs.size(), 9u);  // 0, 64, ..., 512
+  EXPECT_EQ(xs[1].text, "2048");
+  EXPECT_EQ(xs[1].x, 64 + 45 - 3 * 4);
+  EXPECT_EQ(xs.back().text, "16383");  // the line at the end names the last sample
+  const auto ys = YAxisLabels(v, scale, 30);
+  ASSERT_EQ(ys.size(), 9u);
+  EXPECT_EQ(ys.front().text, "4095");  // the top line
+  EXPECT_EQ(ys.front().y, 25);
+  EXPECT_EQ(ys.back().text, "0");
+
+  scale.rescaleYMin = -1;
+  scale.rescaleYMax = 1.0 / 3;
+  EXPECT_EQ(YAxisLabels(v, scale, 30)[1].text, "0.167");
+  scale.rescaleYMin = -12345.678;
+  EXPECT_EQ(YAxisLabels(v, scale, 30)[8].text, "-12345.");  // cut to 7 characters
+}
