@@ -1,0 +1,146 @@
+#include "ui/files/FileCommands.h"
+
+#include <QAction>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/files/FileRead.h"
+#include "core/files/OpenRules.h"
+#include "core/files/SaveFlow.h"
+#include "core/files/TextImport.h"
+#include "core/files/WaveFile.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/TMainForm.h"
+#include "ui/files/FileChooser.h"
+#include "ui/files/FileServices.h"
+#include "ui/files/PreviewDialog.h"
+#include "ui/files/SavableWave.h"
+#include "ui/files/Tfrmdatasel.h"
+#include "ui/files/Tfrminfo.h"
+#include "ui/wave/TfrmWave.h"
+
+namespace averoz {
+namespace {
+
+bool RefuseAtWindowLimit(TMainForm& main) {
+  if (main.documentCount() < TMainForm::kMaxDocuments) return false;
+  main.prompter().warn(ERRMSG(27));
+  return true;
+}
+
+// The read data becomes a new document; an untouched start-up document makes way for it.
+void OpenReadData(TMainForm& main, int kind, const std::string& path,
+                  const std::vector<std::int32_t>& samples, int count) {
+  main.loadSamples = samples;
+  main.CloseUntouchedStartup();
+  main.OpenDocument(kind, QString::fromStdString(path), count);
+}
+
+// File > Open refuses with ERRMSG 16 or 12 by the count; the recent-file menu with ERRMSG 12
+// for every refusal. A file the system cannot read shows the system's reason instead.
+void ReadBinaryWave(TMainForm& main, const std::string& path, int kind, bool fromRecent) {
+  Prompter& prompter = main.prompter();
+  const WaveReadResult r = ReadWaveFile(path, kind, AppContext::instance().settings());
+  for (MessageId warning : r.warnings) prompter.warn(warning);
+  if (r.refused()) {
+    if (!r.readError.empty())
+      prompter.showText(r.readError, Icon::Warning);
+    else
+      prompter.warn(fromRecent ? ERRMSG(12) : r.openRefusal());
+    return;
+  }
+  OpenReadData(main, kind, path, r.samples, r.count);
+  main.AddRecentFile(QString::fromStdString(path));
+}
+
+// The reason a file cannot be read, for the error box.
+std::string ReadFailure(const std::string& path) {
+  std::string bytes, error;
+  if (ReadFileHead(path, bytes, error, 1)) error = "Cannot read file \"" + path + "\".";
+  return error;
+}
+
+void ImportText(TMainForm& main, const std::string& path) {
+  Prompter& prompter = main.prompter();
+  FileServices& services = FileServices::of(main);
+  std::vector<std::string> lines;
+  if (!ReadPreviewLines(path, Tfrmdatasel::kPreviewLines, lines)) {
+    prompter.showText(ReadFailure(path), Icon::Warning);
+    return;
+  }
+  if (!services.preview().RunPreview(lines)) return;
+
+  const TextImportResult r = ImportWaveTextFile(path, AppContext::instance().language(), prompter,
+                                                services.statusWindow());
+  if (!r.error.empty()) {
+    prompter.showText(r.error, Icon::Warning);
+    return;
+  }
+  if (r.count <= 0) {
+    prompter.warn(ERRMSG(12));
+    return;
+  }
+  OpenReadData(main, 0, path, r.samples, r.count);
+}
+
+}  // namespace
+
+void FileOpen1Execute(TMainForm& main) {
+  if (RefuseAtWindowLimit(main)) return;
+  const std::optional<std::string> chosen =
+      FileServices::of(main).chooser().Open(OpenDialogRequest{OpenFilter(), 1, {}});
+  if (!chosen || chosen->empty()) return;
+  if (main.FindOpenDocument(QString::fromStdString(*chosen))) return;
+  if (OpensAsBinaryWave(*chosen))
+    ReadBinaryWave(main, *chosen, 0, false);
+  else
+    ImportText(main, *chosen);
+}
+
+void OpenRecentFile(TMainForm& main, int slot) {
+  if (slot < 1 || slot > RecentFiles::kSlots) return;
+  const std::string path = main.recentFiles().at(slot);
+  if (path.empty() || main.FindOpenDocument(QString::fromStdString(path))) return;
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) {
+    main.prompter().warn(ERRMSG(17));
+    return;
+  }
+  // The window limit holds for every way a document is made.
+  if (RefuseAtWindowLimit(main)) return;
+  ReadBinaryWave(main, path, RecentFileKind(path), true);
+}
+
+bool SaveDocument(TMainForm& main, DocumentWindow& document, bool saveAs) {
+  auto* wave = qobject_cast<TfrmWave*>(&document);
+  if (!wave) return document.isSaved();  // pattern documents have no writer here yet
+  FileServices& services = FileServices::of(main);
+  AppContext& app = AppContext::instance();
+  SavableWave target(*wave, services.fillDialog(), main.prompter());
+  SaveContext ctx{main.prompter(), services.chooser(), app.settings(), app.language(),
+                  [&main](const std::string& path) {
+                    main.AddRecentFile(QString::fromStdString(path));
+                  }};
+  if (saveAs)
+    SaveAs(target, {}, ctx);
+  else
+    Save(target, ctx);
+  return document.isSaved();
+}
+
+void InstallFileCommands(TMainForm& main) {
+  main.setSaveHandler([&main](DocumentWindow& doc) { return SaveDocument(main, doc, false); });
+  if (QAction* open = main.action(QStringLiteral("FileOpen1")))
+    QObject::connect(open, &QAction::triggered, &main, [&main] { FileOpen1Execute(main); });
+  if (QAction* saveAs = main.action(QStringLiteral("FileSaveAs1")))
+    QObject::connect(saveAs, &QAction::triggered, &main, [&main] {
+      if (DocumentWindow* doc = main.activeDocument()) SaveDocument(main, *doc, true);
+    });
+  for (int slot = 1; slot <= RecentFiles::kSlots; ++slot)
+    if (QAction* item = main.action(QStringLiteral("mnFileLastFile%1").arg(slot)))
+      QObject::connect(item, &QAction::triggered, &main,
+                       [&main, slot] { OpenRecentFile(main, slot); });
+}
+
+}  // namespace averoz

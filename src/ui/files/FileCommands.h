@@ -1,0 +1,25 @@
+#pragma once
+// File > Open, the recent-file items, Save and Save As of the main window.
+//
+// Wiring: InstallFileCommands(main) once after the main window is built connects the
+// actions "FileOpen1", "FileSaveAs1" and "mnFileLastFile1".."3" and makes SaveDocument the
+// save operation of "FileSave1" and of the close prompts.
+namespace averoz {
+
+class DocumentWindow;
+class TMainForm;
+
+// File > Open: a binary waveform file (".awf", ".awd") opens at once; any other file is
+// previewed and imported as text. Opened files become Modulation documents.
+void FileOpen1Execute(TMainForm& main);
+
+// The recent-file item of slot 1..3.
+void OpenRecentFile(TMainForm& main, int slot);
+
+// Save (Save As when the document has no file) or Save As of a document; true when the
+// document is saved afterwards, so a close that asked for the save may go on.
+bool SaveDocument(TMainForm& main, DocumentWindow& document, bool saveAs);
+
+void InstallFileCommands(TMainForm& main);
+
+}  // namespace averoz

@@ -1,0 +1,43 @@
+#pragma once
+// The dialogs the file commands of one main window use: the file chooser, the preview, the
+// import status window and the Set Parameters dialog that fills an undrawn tail. Each is
+// made once, on first use, as a child of the main window; tests put scripted ones in.
+#include <QObject>
+#include <memory>
+
+namespace averoz {
+
+class FileChooser;
+class ParamDialog;
+class PreviewDialog;
+class TMainForm;
+class Tfrminfo;
+
+class FileServices : public QObject {
+  Q_OBJECT
+ public:
+  // The services of the main window, made there on first use.
+  static FileServices& of(TMainForm& main);
+
+  FileChooser& chooser();
+  PreviewDialog& preview();
+  Tfrminfo& statusWindow();
+  ParamDialog& fillDialog();
+
+  // nullptr returns to the window's own dialog.
+  void setChooser(FileChooser* chooser) { chooserOverride_ = chooser; }
+  void setPreview(PreviewDialog* preview) { previewOverride_ = preview; }
+  void setFillDialog(ParamDialog* dialog) { fillOverride_ = dialog; }
+
+ private:
+  explicit FileServices(TMainForm& main);
+  ~FileServices() override;
+
+  TMainForm& main_;
+  std::unique_ptr<FileChooser> ownChooser_;
+  FileChooser* chooserOverride_ = nullptr;
+  PreviewDialog* previewOverride_ = nullptr;
+  ParamDialog* fillOverride_ = nullptr;
+};
+
+}  // namespace averoz
