@@ -107,6 +107,7 @@ void PtySerial::reset() {
   std::lock_guard lock(mutex_);
   instrument_.reset();
   received_ = 0;
+  dropReply_ = true;
 }
 
 std::vector<std::uint8_t> PtySerial::memory(std::size_t n) const {
@@ -132,6 +133,7 @@ void PtySerial::serve() {
   Clock::time_point readAt = Clock::now(), writeAt = readAt;
 
   while (!stop_) {
+    if (dropReply_.exchange(false)) outPos = out.size();
     if (outPos == out.size()) {
       std::lock_guard lock(mutex_);
       out.resize(4096);
@@ -147,19 +149,20 @@ void PtySerial::serve() {
     const bool readNow = rate <= 0 || now >= readAt;
     const bool writeNow = wantWrite && (rate <= 0 || now >= writeAt);
 
-    int timeoutMs = 200;
-    auto waitUntil = [&](Clock::time_point t) {
-      const auto ms = std::chrono::ceil<std::chrono::milliseconds>(t - now).count();
-      timeoutMs = std::min<int>(timeoutMs, static_cast<int>(std::max<long long>(ms, 1)));
-    };
-    if (!readNow) waitUntil(readAt);
-    if (wantWrite && !writeNow) waitUntil(writeAt);
+    // Wake exactly when the next slice is due: rounding waits up to whole milliseconds would
+    // slow a paced line by several per cent.
+    Clock::duration wait = std::chrono::milliseconds(200);
+    if (!readNow) wait = std::min(wait, readAt - now);
+    if (wantWrite && !writeNow) wait = std::min(wait, writeAt - now);
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
+    const timespec timeout{static_cast<time_t>(ns / 1'000'000'000),
+                           static_cast<long>(ns % 1'000'000'000)};
 
     pollfd fds[2] = {
         {master_, static_cast<short>((readNow ? POLLIN : 0) | (writeNow ? POLLOUT : 0)), 0},
         {wake_[0], POLLIN, 0},
     };
-    if (::poll(fds, 2, timeoutMs) < 0) {
+    if (::ppoll(fds, 2, &timeout, nullptr) < 0) {
       if (errno == EINTR) continue;
       return;
     }

@@ -61,6 +61,7 @@ class PtySerial {
   std::string slavePath_;
   std::atomic<int> bitRate_;
   std::atomic<bool> stop_{false};
+  std::atomic<bool> dropReply_{false};  // reset: forget the reply being written
 
   mutable std::mutex mutex_;
   Instrument instrument_;
