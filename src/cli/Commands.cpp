@@ -1,0 +1,181 @@
+#include "cli/Commands.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+
+#include "cli/GenArgs.h"
+#include "cli/WaveInput.h"
+#include "cli/WaveOutput.h"
+#include "core/app/general.h"
+#include "core/wave/GenerateCommand.h"
+
+namespace averoz::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: averoz-cli dump FILE\n"
+    "       averoz-cli info FILE\n"
+    "       averoz-cli convert IN OUT [--fill CODE]\n"
+    "       averoz-cli gen OUT SHAPE [key=value ...] [SHAPE [key=value ...]] ... [--fill CODE]\n"
+    "SHAPE: sine square triangle ramp charge discharge scurveup scurvedown dc noise\n"
+    "keys:  len amp ofs cycles phase damp duty\n"
+    "OUT:   .awf (Modulation), .ope (Operation), .csv (text)\n";
+
+// "--fill CODE" taken out of args. Empty text in code when it is not given.
+struct FillOption {
+  bool given = false;
+  std::string text;
+};
+
+bool TakeFill(Args& args, FillOption& fill, std::string& usage) {
+  for (auto it = args.begin(); it != args.end();) {
+    if (*it != "--fill") {
+      if (it->rfind("--", 0) == 0) {
+        usage = "unknown option " + *it;
+        return false;
+      }
+      ++it;
+      continue;
+    }
+    if (fill.given || it + 1 == args.end()) {
+      usage = fill.given ? "--fill given twice" : "--fill needs a code";
+      return false;
+    }
+    fill = FillOption{true, *(it + 1)};
+    it = args.erase(it, it + 2);
+  }
+  return true;
+}
+
+// The fill code 0..4095; ERRMSG 3 when it cannot be set.
+bool FillCode(const FillOption& fill, const CliEnv& env, std::optional<std::int32_t>& code) {
+  code.reset();
+  if (!fill.given) return true;
+  std::int32_t value = 0;
+  if (!ParseInteger(fill.text, value) || value < 0 || value > 4095) {
+    env.Say(ERRMSG(3), " (--fill " + fill.text + ")");
+    return false;
+  }
+  code = value;
+  return true;
+}
+
+int Finish(WaveDoc& doc, const std::string& out, std::optional<std::int32_t> fill,
+           const CliEnv& env) {
+  if (!CompleteTail(doc, fill, env)) return kExitRefused;
+  return WriteWaveOutput(doc, out, env) ? kExitOk : kExitRefused;
+}
+
+// The read samples placed as an opened document holds them: the rest stays undrawn.
+void Place(const WaveInput& in, WaveDoc& doc) {
+  const int count = std::min(in.count, doc.dataLen);
+  for (int i = 0; i < count; ++i) {
+    doc.waveData[std::size_t(i)] = in.samples[std::size_t(i)];
+    doc.blockNo[std::size_t(i)] = kBlockFree;
+  }
+}
+
+// Set Parameters as the options fill it in: OK with the given values, the default length
+// when none was given.
+class ScriptedParams final : public ParamDialog {
+ public:
+  ScriptedParams(const ShapeValues& values, const CliEnv& env) : values_(values), env_(env) {}
+  bool Run(const ParamDialogSetup& setup, ParamDialogHandler& handler) override {
+    ParamChoice choice;
+    choice.p = values_.p;
+    choice.p.len = values_.len.value_or(setup.shown.len);
+    if (!ParamInRange(ParamField::Data, choice.p.len, setup.room)) {
+      env_.Say(ERRMSG(3), " (" + KeyText(ParamField::Data, std::to_string(choice.p.len)) +
+                              ", room " + std::to_string(setup.room) + ")");
+      return false;
+    }
+    return handler.Accept(choice);
+  }
+
+ private:
+  const ShapeValues& values_;
+  const CliEnv& env_;
+};
+
+}  // namespace
+
+int Usage(const std::string& reason) {
+  if (!reason.empty()) std::fprintf(stderr, "averoz-cli: %s\n", reason.c_str());
+  std::fputs(kUsage, stderr);
+  return kExitUsage;
+}
+
+int Dump(const Args& args, const CliEnv& env) {
+  if (args.size() != 1) return Usage("dump takes one file");
+  WaveInput in;
+  if (!ReadWaveInput(args[0], env, in)) return kExitRefused;
+  std::string text;
+  text.reserve(std::size_t(in.count) * 5);
+  for (int i = 0; i < in.count; ++i) text += std::to_string(in.samples[std::size_t(i)]) + '\n';
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  return kExitOk;
+}
+
+int Info(const Args& args, const CliEnv& env) {
+  if (args.size() != 1) return Usage("info takes one file");
+  WaveInput in;
+  if (!ReadWaveInput(args[0], env, in)) return kExitRefused;
+  std::printf("format: %s\nkind: %s\nsamples: %d\n", in.binary ? "binary" : "text",
+              in.kind == 1 ? "Operation" : "Modulation", in.count);
+  if (in.binary) {
+    const std::string& model = in.header.model;
+    std::printf("model: %s\nversion:", model.substr(0, model.find('\0')).c_str());
+    for (int v : in.header.version) std::printf(v < 0 ? " -" : " %d", v);
+    std::printf("\n");
+  }
+  return kExitOk;
+}
+
+int Convert(Args args, const CliEnv& env) {
+  FillOption fillOption;
+  std::string usage;
+  if (!TakeFill(args, fillOption, usage)) return Usage(usage);
+  if (args.size() != 2) return Usage("convert takes IN and OUT");
+  if (!IsOutputPath(args[1])) return Usage("OUT must end in .awf, .ope or .csv");
+  std::optional<std::int32_t> fill;
+  if (!FillCode(fillOption, env, fill)) return kExitRefused;
+
+  WaveInput in;
+  if (!ReadWaveInput(args[0], env, in)) return kExitRefused;
+  WaveDoc doc;
+  Place(in, doc);
+  return Finish(doc, args[1], fill, env);
+}
+
+int Gen(Args args, const CliEnv& env) {
+  FillOption fillOption;
+  std::string usage;
+  if (!TakeFill(args, fillOption, usage)) return Usage(usage);
+  if (args.size() < 2) return Usage("gen takes OUT and at least one SHAPE");
+  if (!IsOutputPath(args[0])) return Usage("OUT must end in .awf, .ope or .csv");
+  std::vector<ShapeSpec> shapes;
+  if (!ParseShapes(Args(args.begin() + 1, args.end()), shapes, usage)) return Usage(usage);
+  std::optional<std::int32_t> fill;
+  if (!FillCode(fillOption, env, fill)) return kExitRefused;
+
+  std::vector<ShapeValues> values(shapes.size());
+  for (std::size_t i = 0; i < shapes.size(); ++i) {
+    std::string bad;
+    if (!ResolveValues(shapes[i], values[i], bad)) {
+      env.Say(ERRMSG(3), " (" + bad + ")");
+      return kExitRefused;
+    }
+  }
+  WaveDoc doc;
+  CliPrompter prompter(env);
+  for (std::size_t i = 0; i < shapes.size(); ++i) {
+    ScriptedParams dialog(values[i], env);
+    const auto kind = static_cast<WaveKind>(shapes[i].kind);
+    if (GenerateBlock(doc, kind, dialog, prompter) != GenerateOutcome::Applied)
+      return kExitRefused;
+  }
+  return Finish(doc, args[0], fill, env);
+}
+
+}  // namespace averoz::cli

@@ -1,0 +1,51 @@
+#include "cli/WaveInput.h"
+
+#include "core/files/FileNames.h"
+#include "core/files/TextImport.h"
+
+namespace averoz::cli {
+
+int BinaryKindOf(const std::string& path) {
+  const std::string ext = LowerAscii(ExtensionOf(path));
+  if (ext == ".awf" || ext == ".awd") return 0;
+  if (ext == ".ope") return 1;
+  return -1;
+}
+
+bool ReadWaveInput(const std::string& path, const CliEnv& env, WaveInput& out) {
+  const int kind = BinaryKindOf(path);
+  out = WaveInput{};
+  if (kind >= 0) {
+    WaveReadResult r = ReadWaveFile(path, kind, env.settings());
+    for (MessageId warning : r.warnings) env.Say(warning);
+    if (r.refused()) {
+      if (!r.readError.empty())
+        env.SayText(r.readError);
+      else
+        env.Say(r.openRefusal());
+      return false;
+    }
+    out.binary = true;
+    out.kind = kind;
+    out.count = r.count;
+    out.samples = std::move(r.samples);
+    out.header = std::move(r.header);
+    return true;
+  }
+  CliPrompter prompter(env);
+  CliImportStatus status(env);
+  TextImportResult r = ImportWaveTextFile(path, env.language(), prompter, status);
+  if (!r.error.empty()) {
+    env.SayText(r.error);
+    return false;
+  }
+  if (r.count <= 0) {
+    env.Say(ERRMSG(12));
+    return false;
+  }
+  out.count = r.count;
+  out.samples = std::move(r.samples);
+  return true;
+}
+
+}  // namespace averoz::cli

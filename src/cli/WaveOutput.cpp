@@ -1,0 +1,53 @@
+#include "cli/WaveOutput.h"
+
+#include "core/files/CsvExport.h"
+#include "core/files/FileNames.h"
+#include "core/files/WaveFile.h"
+#include "core/wave/TailFill.h"
+
+namespace averoz::cli {
+namespace {
+
+// The fill level the user would type into Set Parameters.
+class FillLevel final : public ParamDialog {
+ public:
+  explicit FillLevel(std::int32_t code) : code_(code) {}
+  bool Run(const ParamDialogSetup& setup, ParamDialogHandler& handler) override {
+    ParamChoice choice;
+    choice.p = setup.shown;
+    choice.p.ofs = code_;
+    choice.protect = false;
+    return handler.Accept(choice);
+  }
+
+ private:
+  std::int32_t code_;
+};
+
+}  // namespace
+
+bool IsOutputPath(const std::string& path) {
+  const std::string ext = LowerAscii(ExtensionOf(path));
+  return ext == ".awf" || ext == ".ope" || ext == ".csv";
+}
+
+bool CompleteTail(WaveDoc& doc, std::optional<std::int32_t> fill, const CliEnv& env) {
+  if (doc.lastDrawn() == doc.dataLen - 1) return true;
+  if (!fill) {
+    env.Say(IMFMSG(8));
+    return false;
+  }
+  FillLevel dialog(*fill);
+  CliPrompter quiet(env, true);  // the fill was asked for: no "set values" notice
+  return CheckUndefinedTail(doc, dialog, quiet);
+}
+
+bool WriteWaveOutput(const WaveDoc& doc, const std::string& path, const CliEnv& env) {
+  const FileWriteResult r = LowerAscii(ExtensionOf(path)) == ".csv"
+                                ? WriteWaveCsv(doc.waveData, path)
+                                : WriteWaveFile(doc.waveData, path, env.settings());
+  if (!r.ok) env.SayText(r.error);
+  return r.ok;
+}
+
+}  // namespace averoz::cli
