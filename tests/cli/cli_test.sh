@@ -1,0 +1,140 @@
+#!/bin/sh
+# averoz-cli end to end: exit codes, outputs and messages. The program is copied into a
+# fresh folder so that the averoz.INI beside it is this test's own.
+# usage: cli_test.sh PATH/TO/averoz-cli
+set -u
+[ $# -eq 1 ] || { echo "usage: $0 averoz-cli" >&2; exit 2; }
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+cp "$1" "$WORK/averoz-cli"
+CLI="$WORK/averoz-cli"
+cd "$WORK" || exit 1
+FAILS=0
+
+fail() { echo "FAIL: $*" >&2; FAILS=$((FAILS + 1)); }
+
+settings() { printf '%s\n' "$@" > "$WORK/averoz.INI"; }
+
+# expect CODE CMD...: runs the command with stdout in out.txt and stderr in err.txt.
+expect() {
+  want=$1; shift
+  "$CLI" "$@" > out.txt 2> err.txt
+  got=$?
+  [ "$got" -eq "$want" ] || fail "averoz-cli $* gave exit $got, expected $want: $(cat err.txt)"
+}
+
+err_has() { grep -qF -- "$1" err.txt || fail "stderr lacks \"$1\": $(cat err.txt)"; }
+line_of() { sed -n "${2}p" "$1"; }
+
+settings '[View]' 'Language=Japanese'
+
+# ---- usage errors --------------------------------------------------------------------------
+expect 2
+expect 2 bogus x.awf
+expect 2 dump
+expect 2 info a.awf b.awf
+expect 2 convert only.awf
+expect 2 convert in.awf out.txt
+expect 2 convert in.awf out.awf --fill
+expect 2 convert in.awf out.awf --color 3
+expect 2 gen out.awf
+expect 2 gen out.awf len=8
+expect 2 gen out.awf sine foo=1
+expect 2 gen out.awf sine wobble
+expect 2 gen out.bin sine
+[ ! -e out.awf ] || fail "a usage error wrote a file"
+
+# ---- gen -> convert -> dump round trip -----------------------------------------------------
+expect 0 gen w.awf square len=8 dc ofs=100 len=8 --fill 2047
+[ "$(wc -c < w.awf)" -eq 32812 ] || fail "w.awf is not 32812 bytes"
+expect 0 dump w.awf
+cp out.txt dump1.txt
+[ "$(wc -l < dump1.txt)" -eq 16384 ] || fail "dump of w.awf is not 16384 lines"
+[ "$(sed -n '1,4p' dump1.txt | tr '\n' ' ')" = "4095 4095 4095 4095 " ] || fail "square high part"
+[ "$(sed -n '5,8p' dump1.txt | tr '\n' ' ')" = "0 0 0 0 " ] || fail "square low part"
+[ "$(sed -n '9,16p' dump1.txt | sort -u)" = 2148 ] || fail "dc block"
+[ "$(line_of dump1.txt 17)" = 2047 ] && [ "$(line_of dump1.txt 16384)" = 2047 ] ||
+  fail "tail not filled with 2047"
+
+expect 0 convert w.awf w.csv
+[ "$(head -c 6 w.csv | od -An -c | tr -d ' ')" = '4095\r\n' ] || fail "csv line ends"
+expect 0 dump w.csv
+cmp -s out.txt dump1.txt || fail "dump of the csv differs from the binary"
+err_has "16384個のデータを読み込みました。"
+expect 0 convert w.csv back.awf
+cmp -s back.awf w.awf || fail "csv -> awf is not the original file"
+expect 0 convert w.awf w.ope
+cmp -s w.ope w.awf || fail ".ope has another layout"
+
+# ---- info ----------------------------------------------------------------------------------
+expect 0 info w.ope
+printf 'format: binary\nkind: Operation\nsamples: 16384\nmodel: TORVEK PELWAVE\nversion: 0 1 0 0\n' > want.txt
+cmp -s out.txt want.txt || fail "info of w.ope: $(cat out.txt)"
+printf 'Time,Value\n0,10\n1,20\n2,30\n' > two.csv
+expect 0 info two.csv
+printf 'format: text\nkind: Modulation\nsamples: 6\n' > want.txt
+cmp -s out.txt want.txt || fail "info of two.csv: $(cat out.txt)"
+
+# ---- refused input -------------------------------------------------------------------------
+printf 'short' > short.awf
+expect 1 dump short.awf
+err_has "ファイル形式が違います。"
+{ head -c 37 w.awf; printf 'ABCDE47'; tail -c +45 w.awf; } > nosize.awf
+expect 1 dump nosize.awf
+err_has "有効なデータがありません。"
+printf 'header only\n' > words.txt
+expect 1 dump words.txt
+err_has "有効なデータがありません。"
+expect 1 info missing.awf
+[ -s err.txt ] || fail "a missing file gave no reason"
+printf -- '-\n' > dash.txt
+expect 1 dump dash.txt
+
+# Invalid cells are reported and read 0; nobody is asked.
+printf '5,\n7,8\n' > cells.csv
+expect 0 dump cells.csv
+[ "$(tr '\n' ' ' < out.txt)" = "5 7 0 8 " ] || fail "import with an empty cell: $(cat out.txt)"
+err_has "無効なデータです。値０としました。 (1行2列→アドレス:2)"
+
+# An undrawn tail is refused without --fill and the old output stays.
+printf '100\n' > one.txt
+cp w.awf keep.awf
+expect 1 convert one.txt keep.awf
+err_has "未編集部分の値を設定して下さい。"
+cmp -s keep.awf w.awf || fail "a refused convert changed the existing output"
+expect 1 convert one.txt keep.awf --fill 4096
+err_has "設定できない値です。"
+expect 1 convert one.txt keep.awf --fill x
+expect 0 convert one.txt keep.awf --fill 0
+expect 0 dump keep.awf
+[ "$(line_of out.txt 1)" = 100 ] && [ "$(line_of out.txt 2)" = 0 ] || fail "fill with 0"
+
+# Values out of the field ranges.
+for bad in amp=2049 amp=-1 ofs=2048 ofs=-2049 cycles=0 cycles=101 phase=361 damp=17 \
+           duty=101 len=7 len=16385 amp=x; do
+  expect 1 gen r.awf sine "$bad" --fill 0
+  err_has "設定できない値です。"
+done
+[ ! -e r.awf ] || fail "a refused gen wrote a file"
+expect 0 gen edge.csv sine ofs=-2048 amp=0 cycles=0.01 phase=360 len=8 --fill 1
+# No room left for a second block.
+expect 1 gen full.awf dc len=16380 sine
+err_has "入力可能な領域がありません。"
+expect 0 gen full.awf dc len=16376 sine len=8
+
+# ---- settings beside the program -----------------------------------------------------------
+settings '[View]' 'Language=English' '[Message]' 'ERRMSG16=Wrong file format.' \
+         '[Load]' 'FileVersion1=2'
+expect 1 dump w.awf
+err_has "Wrong file format."
+settings '[Save]' 'ModelNumber=OTHER MODEL' 'FileVersion3=7' '[Load]' 'ModelNumber='
+expect 0 convert w.csv other.awf
+expect 0 info other.awf
+grep -qx 'model: OTHER MODEL' out.txt && grep -qx 'version: 0 1 0 7' out.txt ||
+  fail "Save settings not used: $(cat out.txt)"
+
+if [ "$FAILS" -ne 0 ]; then
+  echo "$FAILS check(s) failed" >&2
+  exit 1
+fi
+echo "averoz-cli: all checks passed"
