@@ -187,6 +187,43 @@ class TestSerialLink : public QObject {
     QVERIFY2(waited < milliseconds(2500), "the short time-out was not applied");
   }
 
+  // Faulty blocks reach the line, and each ends at its test without waiting for ever.
+  void faultyBlockEndsAtItsTest_data() {
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("header");
+    QTest::addColumn<int>("collected");
+    QTest::newRow("half the announced bytes")
+        << int(nqsim::Fault::ShortBlock) << int(HeaderStatus::Ok) << int(kBlockCount / 2);
+    QTest::newRow("#7 header") << int(nqsim::Fault::Hash7Header)
+                               << int(HeaderStatus::NotDefiniteLength) << 0;
+    QTest::newRow("count not a number") << int(nqsim::Fault::BadCount)
+                                        << int(HeaderStatus::BadCount) << 0;
+  }
+
+  void faultyBlockEndsAtItsTest() {
+    QFETCH(int, fault);
+    sim_->setFault(nqsim::Fault(fault));
+    sim_->loadMemory(1, std::vector<std::uint8_t>(kBlockCount, 0x5A));
+    link_->open(Com3());
+    link_->setReadTimeout(milliseconds(200));
+    QVERIFY(link_->sendText(BuildFetchQuery("1") + "\n"));
+    std::vector<std::uint8_t> head(kBlockHeaderLength);
+    QCOMPARE(link_->read(head), long(kBlockHeaderLength));
+    const BlockHeader header = ParseBlockHeader(head);
+    QTEST(int(header.status), "header");
+    std::vector<std::uint8_t> block;
+    if (header.status == HeaderStatus::Ok) {
+      const CollectResult result = CollectBlock(
+          header.count, Interface::Serial, block,
+          [&](std::span<std::uint8_t> buffer) { return link_->read(buffer); },
+          [](std::size_t) { return true; });
+      QCOMPARE(result.end, CollectEnd::Stalled);
+    }
+    QTEST(int(block.size()), "collected");
+    std::vector<std::int32_t> words;
+    QCOMPARE(DecodeReceivedBlock(block, words), -1);
+  }
+
   void failuresAreReportedNotHidden() {
     // Not open: nothing is sent or read.
     QVERIFY(!link_->sendText("*IDN?\n"));
