@@ -14,7 +14,7 @@ int ZoomScroll(int oldScroll, int c, int oldZoom, int newZoom) {
   // except where a zoom-out halves an odd pixel, which rounds away from zero.
   const long long num = (long long)(oldScroll + c) * oldZoom;
   const long long q = num >= 0 ? (num + newZoom / 2) / newZoom : -((-num + newZoom / 2) / newZoom);
-  return std::max(0, int(q) - c);
+  return int(q) - c;
 }
 
 bool ViewZoom::Request(const ViewGeometry& view, int dx, int dy, int cx, int cy) {
@@ -48,8 +48,10 @@ void ViewZoom::Apply(ViewGeometry& view) {
   const int oldX = view.zoomX(), oldY = view.zoomY();
   view.zoomXIdx = std::clamp(view.zoomXIdx - dx_, 0, kLastX);
   view.zoomYIdx = std::clamp(view.zoomYIdx - dy_, 0, kLastY);
-  view.scrollX = ZoomScroll(view.scrollX, cx_, oldX, view.zoomX());
-  view.scrollY = ZoomScroll(view.scrollY, cy_, oldY, view.zoomY());
+  wantX_ = ZoomScroll(view.scrollX, cx_, oldX, view.zoomX());
+  wantY_ = ZoomScroll(view.scrollY, cy_, oldY, view.zoomY());
+  view.scrollX = std::max(0, wantX_);
+  view.scrollY = std::max(0, wantY_);
   state_ = State::Idle;
   counter_ = 0;
 }

@@ -34,6 +34,10 @@ class ViewZoom {
 
   int cx() const { return cx_; }
   int cy() const { return cy_; }
+  // The offsets the last Apply asked for before they were held at 0: the difference to the
+  // offsets finally used is how far the data moved under the centre.
+  int wantedScrollX() const { return wantX_; }
+  int wantedScrollY() const { return wantY_; }
 
  private:
   State state_ = State::Idle;
@@ -41,6 +45,7 @@ class ViewZoom {
   int counter_ = 0;
   int dx_ = 0, dy_ = 0, cx_ = 0, cy_ = 0;
   int viewWidth_ = 0, viewHeight_ = 0;
+  int wantX_ = 0, wantY_ = 0;
 };
 
 // The step of the "Max" button (divisors 1 and 1) and of the "All" button (back to 32 and
@@ -54,7 +59,8 @@ inline void AllStep(const ViewGeometry& v, int& dx, int& dy) {
   dy = v.zoomYIdx - kInitialZoomYIdx;
 }
 
-// scrollX after a zoom from oldZoom to newZoom that keeps content under view pixel c.
+// scrollX after a zoom from oldZoom to newZoom that keeps content under view pixel c; it
+// may be negative (the caller holds it at 0).
 int ZoomScroll(int oldScroll, int c, int oldZoom, int newZoom);
 
 }  // namespace averoz

@@ -1,31 +1,84 @@
 #include "ui/wave/TfrmWave.h"
 
 #include <QAction>
-#include <QMdiSubWindow>
+#include <QApplication>
 #include <QMenu>
-#include <QVBoxLayout>
+#include <QPainter>
+#include <QTimer>
 
+#include "core/wave/AxisLabels.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
-#include "ui/wave/WavePlot.h"
+#include "ui/wave/WaveView.h"
 
 namespace averoz {
+
+namespace {
+
+// `selStart`: a small downward mark above the graph where the selection begins.
+class SelStartMark : public QWidget {
+ public:
+  static constexpr int kWidth = 7, kHeight = 5;
+  explicit SelStartMark(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("selStart"));
+    resize(kWidth, kHeight);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const QPoint tri[] = {{0, 0}, {kWidth - 1, 0}, {kWidth / 2, kHeight - 1}};
+    p.drawPolygon(tri, 3);
+  }
+};
+
+}  // namespace
 
 TfrmWave::TfrmWave(TMainForm* mainForm, int docKind)
     : DocumentWindow(mainForm, docKind), doc_(std::make_unique<WaveDoc>()) {
   setObjectName(QStringLiteral("frmWave"));
   setAttribute(Qt::WA_DeleteOnClose);
+  setFocusPolicy(Qt::StrongFocus);
   doc_->docKind = std::uint8_t(docKind);
   doc_->lineDisp = AppContext::instance().settings().ReadBool("View", "LineDisp", true);
   doc_->SetListener(this);
-  pngraph_ = new WavePlot(*doc_, this);
-  pngraph_->setObjectName(QStringLiteral("pngraph"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(pngraph_);
+  resize(565, 305);
+
+  pngraph_ = new WaveView(*doc_, this);
+  pngraph_->mousepad()->setHandler(this);
+  selStart_ = new SelStartMark(this);
+  tmZoomAnime_ = new QTimer(this);
+  tmZoomAnime_->setObjectName(QStringLiteral("tmZoomAnime"));
+  tmZoomAnime_->setInterval(kZoomTickMs);
+  connect(tmZoomAnime_, &QTimer::timeout, this, &TfrmWave::ZoomTick);
+  tmlimiterace_ = new QTimer(this);
+  tmlimiterace_->setObjectName(QStringLiteral("tmlimiterace"));
+  tmlimiterace_->setInterval(kLimitMs);
+  tmlimiterace_->setSingleShot(true);
+  connect(tmlimiterace_, &QTimer::timeout, this, [this] {
+    pngraph_->HideLimit();
+    zoom_.LimitShown();
+  });
+  connect(pngraph_, &WaveView::scrolled, this, [this] {
+    update();  // axis labels
+    PlaceSelStart();
+    Confine();  // the content under a held pointer moved
+  });
+  LoadColors();
+  FormResize();
 }
 
-TfrmWave::~TfrmWave() { doc_->SetListener(nullptr); }
+TfrmWave::~TfrmWave() {
+  clip_.Release();
+  UnbindToolBars();
+  doc_->SetListener(nullptr);
+}
+
+bool TfrmWave::IsActive() const { return mainForm()->activeDocument() == this; }
 
 void TfrmWave::showInitialSize() {
   if (QWidget* frame = parentWidget()) frame->resize(586, 336);
@@ -33,12 +86,121 @@ void TfrmWave::showInitialSize() {
   show();
 }
 
-void TfrmWave::FormActivate() {
-  TMainForm* main = mainForm();
+void TfrmWave::LoadColors() {
+  pngraph_->SetColors(ReadViewColors(AppContext::instance().settings()));
+  RedrawAll();
+}
+
+void TfrmWave::RedrawAll() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  pngraph_->RedrawAll();
+  QApplication::restoreOverrideCursor();
+  PlaceSelStart();
+  ShowCursors();
+  update();
+  UpdateSavable();
+}
+
+// ---- layout and painting -------------------------------------------------------------------
+
+void TfrmWave::resizeEvent(QResizeEvent* event) {
+  DocumentWindow::resizeEvent(event);
+  FormResize();
+}
+
+void TfrmWave::FormResize() {
+  pngraph_->setGeometry(kGraphLeft, kGraphTop, std::max(1, width() - kGraphLeft),
+                        std::max(1, height() - kGraphTop));
+  // The cursors start at the thirds of the first real view.
+  if (!cursorsPlaced_ && pngraph_->geom().viewWidth > 1 && !doc_->xCursorOn &&
+      !doc_->yCursorOn) {
+    PlaceInitialXCursors(*doc_, pngraph_->geom());
+    PlaceInitialYCursors(*doc_, pngraph_->geom());
+    cursorsPlaced_ = true;
+  }
+  AfterViewChange();
+}
+
+// After a zoom, resize or rescale: the picture, the labels and every read-out.
+void TfrmWave::AfterViewChange() {
+  pngraph_->FitScrollBars();
+  RedrawAll();
+  if (IsActive()) {
+    ShowZoomReadouts();
+    ShowSelectionReadouts();
+  }
+}
+
+void TfrmWave::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QColor face = palette().color(QPalette::Button);
+  p.fillRect(QRect(QPoint(1, 10), QPoint(width() - 1, 23)), face);
+  p.fillRect(QRect(QPoint(5, 25), QPoint(kGraphLeft - 1, height() - 1)), face);
+  QFont font = p.font();
+  font.setPointSize(8);
+  p.setFont(font);
+  p.setPen(Qt::black);
+  const ViewGeometry& g = pngraph_->geom();
+  const WaveScale scale = doc_->Scale();
+  const int ascent = p.fontMetrics().ascent();
+  for (const AxisLabel& l : XAxisLabels(g, scale, kGraphLeft))
+    p.drawText(l.x, l.y + ascent, QString::fromStdString(l.text));
+  p.setClipRect(QRect(0, kGraphTop - 6, kGraphLeft, height()));
+  for (const AxisLabel& l : YAxisLabels(g, scale, kGraphTop))
+    p.drawText(l.x, l.y + ascent, QString::fromStdString(l.text));
+}
+
+void TfrmWave::PlaceSelStart() {
+  const std::optional<int> x = pngraph_->selectionStartX();
+  if (!x) {
+    selStart_->hide();
+    return;
+  }
+  // Its point sits over the box's first column.
+  selStart_->move(kGraphLeft + 1 + *x - selStart_->width() / 2, kGraphTop - selStart_->height());
+  selStart_->show();
+}
+
+// ---- the document reports ------------------------------------------------------------------
+
+void TfrmWave::DataChanged(int a, int b) {
+  pngraph_->RedrawRange(a, b);
+  UpdateSavable();
+  if (doc_->xCursorOn && IsActive()) ShowCursorReadouts();
+}
+
+void TfrmWave::UpdateSavable() {
+  if (!IsActive()) return;
   const bool drawn = hasData();
   for (const char* name : {"FileSave1", "FileSaveAs1", "mnTransSend", "mnFileSaveUSB"})
-    if (QAction* a = main->action(QLatin1String(name))) a->setEnabled(drawn);
-  if (QAction* undo = main->action(QStringLiteral("EditUndo1"))) undo->setEnabled(doc_->undoReady);
+    if (QAction* a = mainForm()->action(QLatin1String(name))) a->setEnabled(drawn);
+}
+
+void TfrmWave::UndoStateChanged(bool ready) {
+  if (!IsActive()) return;
+  for (const char* name : {"EditUndo1", "pmEditUndo"})
+    if (QAction* a = mainForm()->action(QLatin1String(name))) a->setEnabled(ready);
+}
+
+void TfrmWave::ModifiedChanged(bool modified) { showSavedMark(!modified); }
+
+void TfrmWave::SelectionChanged() {
+  pngraph_->PlaceSelection();
+  PlaceSelStart();
+  if (IsActive()) ShowSelectionReadouts();
+}
+
+void TfrmWave::setSaved(bool saved) {
+  if (saved) doc_->MarkSaved();
+  else doc_->MarkModified();
+}
+
+// ---- activation ----------------------------------------------------------------------------
+
+void TfrmWave::FormActivate() {
+  TMainForm* main = mainForm();
+  UpdateSavable();
+  UndoStateChanged(doc_->undoReady);
   for (const char* name : {"mnWave", "mnMath"})
     if (auto* m = main->findChild<QMenu*>(QLatin1String(name))) m->menuAction()->setVisible(true);
   for (const char* name : {"mnWave2", "mnMath2"})
@@ -48,23 +210,18 @@ void TfrmWave::FormActivate() {
     line->setChecked(doc_->lineDisp);
   }
   if (QAction* len = main->action(QStringLiteral("mnMathLen"))) len->setEnabled(docKind() == 1);
-}
-
-void TfrmWave::DataChanged(int, int) {
-  pngraph_->update();
-  if (isActiveWindow() || mainForm()->activeDocument() == this) FormActivate();
-}
-
-void TfrmWave::UndoStateChanged(bool ready) {
-  if (mainForm()->activeDocument() == this)
-    if (QAction* undo = mainForm()->action(QStringLiteral("EditUndo1"))) undo->setEnabled(ready);
-}
-
-void TfrmWave::ModifiedChanged(bool modified) { showSavedMark(!modified); }
-
-void TfrmWave::setSaved(bool saved) {
-  if (saved) doc_->MarkSaved();
-  else doc_->MarkModified();
+  // The tool of this document and its cursor buttons.
+  static const char* const kTools[] = {"PalleteSelect1", "PalleteCursor1", "PalleteFree1",
+                                       "PalleteLine1"};
+  if (QAction* tool = main->action(QLatin1String(kTools[doc_->editMode & 3])))
+    tool->setChecked(true);
+  if (QAction* x = main->action(QStringLiteral("CursorX"))) x->setChecked(doc_->xCursorOn);
+  if (QAction* y = main->action(QStringLiteral("CursorY"))) y->setChecked(doc_->yCursorOn);
+  BindToolBars();
+  ShowZoomReadouts();
+  ShowCursorReadouts();
+  ShowSelectionReadouts();
+  ShowRescale();
 }
 
 }  // namespace averoz

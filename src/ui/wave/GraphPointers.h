@@ -1,0 +1,17 @@
+#pragma once
+// The graph pointers of the document windows, our own drawings, under fixed numbers:
+// 1 "HCUR1", 2 "HCUR2" (over X cursor 1 or 2), 3 "VCUR1", 4 "VCUR2" (over Y cursor 1 or
+// 2), 5 "CURON" (cursor mode), 6 "FREE" (freehand), 7 "BITPEN" (pattern bit pen), 8 "LINE"
+// (line tool); 0 is the arrow.
+#include <QCursor>
+
+namespace averoz {
+
+enum class GraphPointer { Arrow = 0, HCur1, HCur2, VCur1, VCur2, CurOn, Free, BitPen, Line };
+
+// Made on first use (a pointer needs the running application).
+const QCursor& GraphPointerShape(GraphPointer pointer);
+// The resource name of a pointer ("" for the arrow).
+const char* GraphPointerName(GraphPointer pointer);
+
+}  // namespace averoz

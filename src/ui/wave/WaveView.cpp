@@ -1,0 +1,323 @@
+#include "ui/wave/WaveView.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "core/wave/WaveDoc.h"
+#include "ui/wave/Mousepad.h"
+
+namespace averoz {
+
+// `ImgWave`: the rendered picture with the selection box inverted over it. The box is a
+// geometry-only widget, so inverting here keeps the picture itself untouched.
+class WaveImage : public QWidget {
+ public:
+  WaveImage(const WaveRenderer& renderer, QWidget* selBox, QWidget* parent)
+      : QWidget(parent), renderer_(renderer), selBox_(selBox) {
+    setObjectName(QStringLiteral("ImgWave"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QPainter p(this);
+    if (!selBox_->isVisible()) {
+      p.drawImage(event->rect(), renderer_.image(), event->rect());
+      return;
+    }
+    QImage frame = renderer_.image().copy(event->rect());
+    const QRect box = selBox_->geometry().translated(-pos());
+    const QColor select = ToQColor(renderer_.colors().select);
+    QPainter fp(&frame);
+    fp.translate(-event->rect().topLeft());
+    if (box.width() > 1) {
+      fp.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+      fp.fillRect(box, select);
+    } else {
+      fp.fillRect(box, select);
+    }
+    fp.end();
+    p.drawImage(event->rect().topLeft(), frame);
+  }
+
+ private:
+  const WaveRenderer& renderer_;
+  QWidget* selBox_;
+};
+
+namespace {
+
+// `zoomani`: the outline of the zoom animation, no fill.
+class ZoomFrame : public QWidget {
+ public:
+  explicit ZoomFrame(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("zoomani"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  QColor color;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(QPen(color, 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+  }
+};
+
+QWidget* LineWidget(const char* name, QWidget* parent) {
+  auto* w = new QWidget(parent);
+  w->setObjectName(QLatin1String(name));
+  w->setAutoFillBackground(true);
+  w->setAttribute(Qt::WA_TransparentForMouseEvents);
+  w->hide();
+  return w;
+}
+
+void Fill(QWidget* w, const QColor& c) {
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, c);
+  w->setPalette(pal);
+}
+
+}  // namespace
+
+WaveView::WaveView(WaveDoc& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
+  setObjectName(QStringLiteral("pngraph"));
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(1);
+  setAutoFillBackground(true);
+  geom_.dataLen = doc.dataLen;
+
+  selBox_ = new QWidget(this);
+  selBox_->setObjectName(QStringLiteral("selBox"));
+  selBox_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  selBox_->hide();
+  image_ = new WaveImage(renderer_, selBox_, this);
+  image_->lower();
+  xcsr_[0] = LineWidget("Xcsr1", this);
+  xcsr_[1] = LineWidget("Xcsr2", this);
+  ycsr_[0] = LineWidget("Ycsr1", this);
+  ycsr_[1] = LineWidget("Ycsr2", this);
+  zoomani_ = new ZoomFrame(this);
+  zoomani_->hide();
+  lblLimit_ = new QLabel(QStringLiteral("limit"), this);
+  lblLimit_->setObjectName(QStringLiteral("lblLimit"));
+  QFont limitFont(QStringLiteral("Tahoma"));
+  limitFont.setPixelSize(13);
+  lblLimit_->setFont(limitFont);
+  lblLimit_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  lblLimit_->hide();
+  mousepad_ = new Mousepad(this);
+
+  pnxscr_ = new QWidget(this);
+  pnxscr_->setObjectName(QStringLiteral("pnxscr"));
+  hScroll_ = new QScrollBar(Qt::Horizontal, pnxscr_);
+  hScroll_->setObjectName(QStringLiteral("HScrollBar"));
+  hScroll_->setSingleStep(kHSmallChange);
+  vScroll_ = new QScrollBar(Qt::Vertical, this);
+  vScroll_->setObjectName(QStringLiteral("VScrollBar"));
+  vScroll_->setSingleStep(kVSmallChange);
+  pnxscr_->hide();
+  vScroll_->hide();
+  for (QScrollBar* bar : {hScroll_, vScroll_}) {
+    connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
+      // A click beside the thumb moves by the large change, not by a page.
+      const int large = bar == hScroll_ ? kHLargeChange : kVLargeChange;
+      if (action == QAbstractSlider::SliderPageStepAdd)
+        bar->setSliderPosition(bar->value() + large);
+      else if (action == QAbstractSlider::SliderPageStepSub)
+        bar->setSliderPosition(bar->value() - large);
+    });
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int v) {
+      if (!settingBars_) ScrollTo(bar, v);
+    });
+  }
+  SetColors(ViewColors{});
+}
+
+void WaveView::SetColors(const ViewColors& colors) {
+  renderer_.SetColors(colors);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, ToQColor(colors.background));
+  setPalette(pal);
+  for (QWidget* w : {xcsr_[0], xcsr_[1], ycsr_[0], ycsr_[1]}) Fill(w, ToQColor(colors.cursor));
+  static_cast<ZoomFrame*>(zoomani_)->color = ToQColor(colors.zoom);
+  QPalette lp = lblLimit_->palette();
+  lp.setColor(QPalette::WindowText, ToQColor(colors.zoom));
+  lblLimit_->setPalette(lp);
+}
+
+void WaveView::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  Relayout();
+}
+
+void WaveView::Relayout() {
+  const QRect client = contentsRect();
+  image_->setGeometry(client);
+  geom_.viewWidth = client.width();
+  geom_.viewHeight = client.height();
+  renderer_.Resize(client.width(), client.height());
+  // The mouse area reaches one pixel past the image, so the content's last row and
+  // column can still be pointed at.
+  mousepad_->setGeometry(client.x(), client.y(), client.width() + 1, client.height() + 1);
+  FitScrollBars();
+  RedrawAll();
+}
+
+void WaveView::SetBar(QScrollBar* bar, const ScrollBarState& s) {
+  settingBars_ = true;
+  bar->setRange(0, std::max(0, s.max - s.pageSize));
+  bar->setPageStep(std::max(1, s.pageSize));
+  bar->setValue(s.position);
+  settingBars_ = false;
+}
+
+void WaveView::FitScrollBars() {
+  hState_ = FitScroll(geom_.scrollX, geom_.contentWidth(), geom_.viewWidth);
+  vState_ = FitScroll(geom_.scrollY, geom_.contentHeight(), geom_.viewHeight);
+  SetBar(hScroll_, hState_);
+  SetBar(vScroll_, vState_);
+  const QRect client = contentsRect();
+  const int sbh = hScroll_->sizeHint().height(), sbw = vScroll_->sizeHint().width();
+  pnxscr_->setGeometry(client.x(), client.bottom() + 1 - sbh,
+                       client.width() - (vState_.visible ? sbw : 0), sbh);
+  hScroll_->setGeometry(0, 0, pnxscr_->width(), sbh);
+  vScroll_->setGeometry(client.right() + 1 - sbw, client.y(), sbw,
+                        client.height() - (hState_.visible ? sbh : 0));
+  pnxscr_->setVisible(hState_.visible);
+  vScroll_->setVisible(vState_.visible);
+  pnxscr_->raise();
+  vScroll_->raise();
+}
+
+void WaveView::ScrollTo(QScrollBar* bar, int position) {
+  if (bar == hScroll_) geom_.scrollX = LimitScrollPosition(position, hState_);
+  else geom_.scrollY = LimitScrollPosition(position, vState_);
+  FitScrollBars();
+  RedrawAll();
+  emit scrolled();
+}
+
+void WaveView::WheelScroll(bool down) {
+  if (vScroll_->isVisible())
+    vScroll_->setValue(vScroll_->value() + (down ? kVSmallChange : -kVSmallChange));
+  else if (pnxscr_->isVisible())
+    hScroll_->setValue(hScroll_->value() + (down ? kHSmallChange : -kHSmallChange));
+}
+
+void WaveView::RedrawAll() {
+  renderer_.DrawAll(doc_, geom_);
+  bandEnd_.reset();  // the band went with the old picture
+  image_->update();
+  PlaceCursors();
+  PlaceSelection();
+}
+
+void WaveView::RedrawRange(int a, int b) {
+  const QRect r = renderer_.DrawRange(doc_, geom_, a, b);
+  if (r.isEmpty()) return;
+  bandEnd_.reset();
+  image_->update(r);
+}
+
+CursorLine WaveView::cursorLine(GrabbedCursor which) const {
+  switch (which) {
+    case GrabbedCursor::X1: return XCursorLine(doc_, geom_, doc_.csrX1);
+    case GrabbedCursor::X2: return XCursorLine(doc_, geom_, doc_.csrX2);
+    case GrabbedCursor::Y1: return YCursorLine(doc_, geom_, doc_.csrY1);
+    case GrabbedCursor::Y2: return YCursorLine(doc_, geom_, doc_.csrY2);
+    case GrabbedCursor::None: break;
+  }
+  return {};
+}
+
+void WaveView::PlaceCursors() {
+  const int top = contentsRect().y();
+  const GrabbedCursor xs[] = {GrabbedCursor::X1, GrabbedCursor::X2};
+  const GrabbedCursor ys[] = {GrabbedCursor::Y1, GrabbedCursor::Y2};
+  for (int k = 0; k < 2; ++k) {
+    const CursorLine x = cursorLine(xs[k]);
+    xcsr_[k]->setGeometry(x.pos, top, 1, std::max(1, x.length));
+    xcsr_[k]->setVisible(x.visible);
+    const CursorLine y = cursorLine(ys[k]);
+    ycsr_[k]->setGeometry(contentsRect().x(), y.pos, std::max(1, y.length), 1);
+    ycsr_[k]->setVisible(y.visible);
+  }
+}
+
+void WaveView::PlaceSelection() {
+  selStartX_.reset();
+  const int x1 = geom_.ContentX(doc_.selBegin), x2 = geom_.ContentX(doc_.selEnd);
+  if (!doc_.rangeSelected || x2 < geom_.scrollX || x1 > geom_.scrollX + geom_.viewWidth) {
+    selBox_->hide();
+    image_->update();
+    return;
+  }
+  int left = 1;
+  if (x1 >= geom_.scrollX) {
+    left = x1 - geom_.scrollX + 1;
+    selStartX_ = left - 1;
+  }
+  // The box reaches x2, or past the view's right edge when the selection goes on there.
+  const int right = std::min(x2 - geom_.scrollX + 1, geom_.viewWidth + 1);
+  const int height = std::max(1, geom_.contentHeight() - geom_.scrollY);
+  selBox_->setGeometry(left, contentsRect().y(), std::max(1, right - left + 1), height);
+  selBox_->show();
+  image_->update();
+}
+
+void WaveView::ShowZoomRect(const ZoomRect& r) {
+  zoomani_->setGeometry(r.left + contentsRect().x(), r.top + contentsRect().y(),
+                        std::max(1, r.width), std::max(1, r.height));
+  zoomani_->show();
+  zoomani_->raise();
+  mousepad_->raise();
+  pnxscr_->raise();
+  vScroll_->raise();
+}
+
+void WaveView::HideZoomRect() { zoomani_->hide(); }
+
+void WaveView::ShowLimit(const QString& text, int cx, int cy) {
+  lblLimit_->setText(text);
+  lblLimit_->adjustSize();
+  lblLimit_->move(cx + contentsRect().x() - lblLimit_->width() / 2,
+                  cy + contentsRect().y() - lblLimit_->height() / 2);
+  lblLimit_->show();
+}
+
+void WaveView::HideLimit() {
+  lblLimit_->hide();
+  lblLimit_->setText(QStringLiteral("limit"));
+}
+
+void WaveView::DrawBand(QPoint start, QPoint end) {
+  EraseBand();
+  renderer_.XorLine(start, end);
+  bandStart_ = start;
+  bandEnd_ = end;
+  image_->update();
+}
+
+void WaveView::EraseBand() {
+  if (bandStart_ && bandEnd_) renderer_.XorLine(*bandStart_, *bandEnd_);
+  bandEnd_.reset();
+  image_->update();
+}
+
+QRect WaveView::ConfineRect() const {
+  const QRect client = contentsRect();
+  // Up to the content's last pixel when the content ends inside the view.
+  int width = std::min(client.width() + 1, geom_.contentWidth() - geom_.scrollX + 1);
+  int height = std::min(client.height() + 1, geom_.contentHeight() - geom_.scrollY + 1);
+  if (vScroll_->isVisible()) width = std::min(width, vScroll_->x() - client.x());
+  if (pnxscr_->isVisible()) height = std::min(height, pnxscr_->y() - client.y());
+  return QRect(mapToGlobal(client.topLeft()), QSize(std::max(1, width), std::max(1, height)));
+}
+
+}  // namespace averoz
