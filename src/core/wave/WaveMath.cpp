@@ -82,12 +82,9 @@ CommandOutcome MathFitX(WaveDoc& doc, Prompter& prompter) {
   Resample(std::span<const std::int32_t>(doc.waveData).subspan(begin, h), stretched);
   std::copy(stretched.begin(), stretched.end(), doc.waveData.begin() + begin);
   std::fill(doc.blockNo.begin() + begin, doc.blockNo.begin() + begin + m, kBlockFree);
-  if (selected) {
-    doc.SetSelection(begin, begin + m - 1);
-    doc.CommitEdit(begin, doc.dataLen - 1);
-  } else {
-    doc.CommitEdit(0, doc.dataLen - 1);
-  }
+  if (selected) doc.SetSelection(begin, begin + m - 1);
+  // Unprotecting changed the block numbers before the selection too.
+  doc.CommitEdit(start == FitStart::Unprotected ? 0 : begin, doc.dataLen - 1);
   return CommandOutcome::Done;
 }
 

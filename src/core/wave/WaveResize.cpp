@@ -34,15 +34,12 @@ void ResizeSamples(WaveDoc& doc, SampleRange selection, const ResizeRequest& req
 }
 
 ResizeSession::ResizeSession(WaveDoc& doc, SampleRange selection)
-    : doc_(doc),
-      selection_(selection),
-      oldLast_(doc.lastDrawn()),
-      previewSelection_{selection.begin, selection.end} {}
+    : doc_(doc), selection_(selection), oldLast_(doc.lastDrawn()), oldSelEnd_(doc.selEnd) {}
 
 void ResizeSession::Preview(const ResizeRequest& request) {
   doc_.RestoreUndo();
   ResizeSamples(doc_, selection_, request);
-  previewSelection_ = {selection_.begin, selection_.begin + request.length - 1};
+  doc_.SetSelection(selection_.begin, selection_.begin + request.length - 1);
   doc_.NotifyDataChanged(selection_.begin, std::max(oldLast_, doc_.lastDrawn()));
 }
 
@@ -55,7 +52,7 @@ void ResizeSession::Accept(const ResizeRequest& request) {
 }
 
 void ResizeSession::Cancel() {
-  doc_.SetSelection(doc_.selBegin, doc_.selEnd);  // the display shows the kept selection
+  doc_.SetSelection(selection_.begin, oldSelEnd_);
   doc_.RestoreUndo();
 }
 

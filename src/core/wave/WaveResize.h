@@ -2,7 +2,6 @@
 // Resize: the selection resampled to a new length, its peak-to-peak value scaled about
 // mid-scale and an offset added, in the "Resize" dialog with Preview.
 #include <cstdint>
-#include <utility>
 
 #include "core/app/Prompter.h"
 #include "core/wave/ParamDialog.h"
@@ -38,19 +37,18 @@ class ResizeSession {
   // Expects the undo snapshot taken.
   ResizeSession(WaveDoc& doc, SampleRange selection);
 
+  // The resize drawn into the document; the selection shows the new samples.
   void Preview(const ResizeRequest& request);
   // OK: one undo step; the new samples become the selection.
   void Accept(const ResizeRequest& request);
+  // Back to the document and the selection as they were.
   void Cancel();
-  // What the selection display shows while a preview is in the document (selEnd keeps its
-  // value until OK).
-  std::pair<int, int> PreviewSelection() const { return previewSelection_; }
 
  private:
   WaveDoc& doc_;
-  SampleRange selection_;
+  SampleRange selection_;  // as it was before the dialog: every preview starts from it
   int oldLast_;
-  std::pair<int, int> previewSelection_;
+  int oldSelEnd_;
 };
 
 class ResizeDialog {
