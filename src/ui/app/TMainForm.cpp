@@ -20,6 +20,9 @@
 #include "ui/app/Tfrmabout.h"
 #include "ui/wave/TfrmWave.h"
 
+// The icons live in a static library: make sure the linker keeps them.
+static void InitIconResources() { Q_INIT_RESOURCE(icons); }
+
 namespace averoz {
 
 TMainForm::TMainForm(QWidget* parent)
@@ -27,6 +30,7 @@ TMainForm::TMainForm(QWidget* parent)
       mdiArea_(new QMdiArea(this)),
       edTrap_(new QLineEdit(this)),
       ownPrompter_(std::make_unique<QtPrompter>(this)) {
+  InitIconResources();
   setObjectName(QStringLiteral("MainForm"));
   setWindowTitle(QStringLiteral("VI Ved Averoz"));
   mdiArea_->setObjectName(QStringLiteral("MDIArea"));
@@ -181,17 +185,26 @@ void TMainForm::UpdateForDocumentCount(bool closing) {
     statusBar()->clearMessage();
     usbDrive_.clear();
     for (const char* name : kDocumentBars)
-      if (QToolBar* bar = toolBars_.value(QLatin1String(name))) bar->hide();
+      if (QToolBar* bar = toolBars_.value(QLatin1String(name))) SetToolBarVisible(bar, false);
   } else {
     for (const char* name : kDocumentBars)
       if (QToolBar* bar = toolBars_.value(QLatin1String(name)))
-        bar->setVisible(bar->property("viewChecked").toBool());
+        SetToolBarVisible(bar, bar->property("viewChecked").toBool());
   }
   for (const char* name : {"WindowCascade1", "WindowTileHorizontal1", "WindowTileVertical1"})
     if (QAction* a = action(QLatin1String(name))) a->setEnabled(!none);
 }
 
-void TMainForm::DocumentActivated(DocumentWindow& document) { document.FormActivate(); }
+void TMainForm::SetToolBarVisible(QToolBar* bar, bool visible) {
+  showingToolBars_ = true;
+  bar->setVisible(visible);
+  showingToolBars_ = false;
+}
+
+void TMainForm::DocumentActivated(DocumentWindow& document) {
+  ApplyDocumentLayout(document);
+  document.FormActivate();
+}
 
 // ---- closing ---------------------------------------------------------------------------------
 
@@ -259,7 +272,7 @@ void TMainForm::LoadSettings() {
     const bool checked =
         ini.ReadBool("ToolBar", bar->property("settingsKey").toString().toStdString(), true);
     bar->setProperty("viewChecked", checked);
-    bar->setVisible(checked);
+    SetToolBarVisible(bar, checked);
     const QString item = bar->property("settingsKey").toString().replace("ToolBar", "Toolbar");
     if (QAction* check = action(item)) check->setChecked(checked);
   }

@@ -71,6 +71,19 @@ class TMainForm : public QMainWindow {
   void setPrompter(Prompter* prompter);
 
   QAction* action(const QString& name) const { return actions_.value(name); }
+
+  // Commands on the active document, registered by the document subsystems under the name of
+  // the action or menu item that runs them.
+  using CommandHandler = std::function<void(TMainForm&, DocumentWindow&)>;
+  void setCommandHandler(const QString& name, CommandHandler handler);
+  // Commands that need no document (Open, recent files, Receive, Configure).
+  using AppCommandHandler = std::function<void(TMainForm&)>;
+  void setAppCommandHandler(const QString& name, AppCommandHandler handler);
+  void RunCommand(const QString& name);
+  void RunFileCommand(const QString& name);
+
+  // Menus and read-outs for the kind of the active document (W = waveform, P = pattern).
+  void ApplyDocumentLayout(const DocumentWindow& document);
   const RecentFiles& recentFiles() const { return recentFiles_; }
   int modCount() const { return modCount_; }
   int oprCount() const { return oprCount_; }
@@ -83,6 +96,12 @@ class TMainForm : public QMainWindow {
 
  public slots:
   void HelpAbout1Execute();
+  void mnHelpIndexClick();
+  void mnEditCopyImageClick();
+  void mnViewLineClick(bool checked);
+  void TileHorizontal();
+  void TileVertical();
+  void ArrangeIcons();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -92,10 +111,12 @@ class TMainForm : public QMainWindow {
   void CreateMenus();
   void CreateToolBars();
   void FillWindowMenu();
+  void RouteToDocument(QAction* action);
   QAction* AddAction(const QString& name, const QString& caption, const QString& hint = {},
                      const QKeySequence& shortcut = {});
   QToolButton* AddToolButton(QToolBar* bar, const QString& name, QAction* action);
   void ShowRecentFiles();
+  void SetToolBarVisible(QToolBar* bar, bool visible);
   TfrmWave* NewWaveDocument(int docKind, int& counter);
   void AddDocumentWindow(DocumentWindow* doc);
   bool FormCloseQuery();
@@ -105,6 +126,8 @@ class TMainForm : public QMainWindow {
   QHash<QString, QAction*> actions_;
   QHash<QString, QMenu*> menus_;
   QHash<QString, QToolBar*> toolBars_;
+  QHash<QString, CommandHandler> commandHandlers_;
+  QHash<QString, AppCommandHandler> appCommandHandlers_;
   std::unique_ptr<QtPrompter> ownPrompter_;
   Prompter* prompter_ = nullptr;
   std::function<bool(DocumentWindow&)> saveHandler_;
@@ -116,6 +139,7 @@ class TMainForm : public QMainWindow {
   QString usbDrive_;
   std::int32_t refreshLimit_ = 40000;
   bool settingsLoaded_ = false;
+  bool showingToolBars_ = false;  // the program shows or hides tool bars, not the user
   bool closing_ = false;
 };
 
