@@ -39,7 +39,6 @@ void GenerateSession::Preview(const ParamChoice& choice) {
   // The preview carries the number of the current last block so that it shows like one.
   p.blockNo = static_cast<std::int16_t>(doc_.blockCount);
   doc_.PreviewBlock(p, generator_);
-  previewSelection_ = {p.start, p.start + p.len - 1};
   doc_.NotifyDataChanged(p.start, target_.ChangedEnd(p.len));
 }
 

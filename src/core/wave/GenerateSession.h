@@ -8,7 +8,6 @@
 // undo level works. Cancel puts the document back from that snapshot and Undo is then
 // unavailable until the next edit, also when the previous edit could have been undone.
 #include <cstdint>
-#include <utility>
 
 #include "core/app/Prompter.h"
 #include "core/wave/NewDataTarget.h"
@@ -33,10 +32,6 @@ class GenerateSession final : public ParamDialogHandler {
   bool Accept(const ParamChoice& choice) override;
   void Cancel();
 
-  // What the selection display shows while a preview of an insertion or replacement is in
-  // the document: the new block, although selEnd keeps its value until OK.
-  std::pair<int, int> PreviewSelection() const { return previewSelection_; }
-
  private:
   // Opens the room for the choice's length; returns the request to write, blockNo unset.
   TWaveParam Place(const ParamChoice& choice);
@@ -48,7 +43,6 @@ class GenerateSession final : public ParamDialogHandler {
   ParamMode mode_;
   Prompter& prompter_;
   StandardGenerator generator_;
-  std::pair<int, int> previewSelection_{0, -1};
 };
 
 }  // namespace averoz
