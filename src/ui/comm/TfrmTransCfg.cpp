@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -141,9 +140,9 @@ bool TfrmTransCfg::Execute(QWidget* parent) {
 
 bool TfrmTransCfg::executeAndSave() { return exec() == QDialog::Accepted && SaveSettings(); }
 
-void TfrmTransCfg::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) FormShow();
-  QDialog::showEvent(event);
+void TfrmTransCfg::setVisible(bool visible) {
+  if (visible && !isVisible()) FormShow();
+  QDialog::setVisible(visible);
 }
 
 void TfrmTransCfg::FormShow() {

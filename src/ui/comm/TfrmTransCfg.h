@@ -32,7 +32,8 @@ class TfrmTransCfg : public QDialog {
   bool SaveSettings();
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  // Loads before the window appears, so the layout is sized for what it shows.
+  void setVisible(bool visible) override;
 
  private:
   void showPortDevice();
