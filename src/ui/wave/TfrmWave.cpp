@@ -78,7 +78,12 @@ TfrmWave::~TfrmWave() {
   doc_->SetListener(nullptr);
 }
 
-bool TfrmWave::IsActive() const { return mainForm()->activeDocument() == this; }
+bool TfrmWave::IsActive() const {
+  // While the main window is being taken down it is no main window any more: its fields
+  // may send their last focus-out here.
+  auto* main = qobject_cast<TMainForm*>(static_cast<QObject*>(mainForm()));
+  return main && main->activeDocument() == this;
+}
 
 void TfrmWave::showInitialSize() {
   if (QWidget* frame = parentWidget()) frame->resize(586, 336);

@@ -1,0 +1,198 @@
+// The waveform window offscreen: strokes drawn with the mouse on `Mousepad`, zoom through
+// the buttons and the tool-bar entries of the active document.
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "support/FakePrompter.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/TMainForm.h"
+#include "ui/wave/TfrmWave.h"
+#include "ui/wave/WaveView.h"
+
+using namespace averoz;
+
+class TestWaveView : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TMainForm> form;
+  test::FakePrompter prompter;
+  TfrmWave* wave = nullptr;
+  QWidget* pad = nullptr;
+
+  // View pixel of (index, code) at the current zoom.
+  QPoint At(int index, int code) const {
+    const ViewGeometry& g = wave->view()->geom();
+    return {g.ViewX(index), g.ViewY(code)};
+  }
+  // A move without a button, sent straight to the mouse area: after earlier tests QTest
+  // does not always deliver a button-less move.
+  void Hover(QPoint pos) {
+    QMouseEvent move(QEvent::MouseMove, pos, pad->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(pad, &move);
+  }
+
+ private slots:
+  void init() {
+    QFile::remove(AppContext::besideExecutable(".INI"));
+    prompter = test::FakePrompter();
+    form = std::make_unique<TMainForm>();
+    form->setPrompter(&prompter);
+    wave = form->CreateStartupDocument();
+    form->show();
+    QCoreApplication::processEvents();
+    wave->FormActivate();
+    pad = wave->findChild<QWidget*>("Mousepad");
+    QVERIFY(pad);
+  }
+  void cleanup() {
+    form->setSaveHandler([](DocumentWindow& d) { d.setSaved(true); return true; });
+    prompter.answers.assign(40, Answer::No);
+    form.reset();
+  }
+
+  void initialView() {
+    const ViewGeometry& g = wave->view()->geom();
+    QCOMPARE(g.contentWidth(), 512);
+    QCOMPARE(g.contentHeight(), 256);
+    QCOMPARE(wave->findChild<QWidget*>("pngraph")->geometry().topLeft(), QPoint(45, 30));
+    QVERIFY(wave->findChild<QWidget*>("ImgWave"));
+  }
+
+  void freehandStrokeIsOneUndoStep() {
+    wave->SetEditMode(2);
+    QCOMPARE(wave->graphPointer(), GraphPointer::Free);
+    QTest::mousePress(pad, Qt::LeftButton, {}, At(320, 1024));
+    // Empty document: the click joins (0, 2048) to the clicked point.
+    QCOMPARE(wave->doc().waveData[0], 2048);
+    QCOMPARE(wave->doc().lastDrawn(), 320);
+    QTest::mouseMove(pad, At(640, 3072));
+    QTest::mouseMove(pad, At(960, 2048));
+    QTest::mouseRelease(pad, Qt::LeftButton, {}, At(960, 2048));
+    const WaveDoc& doc = wave->doc();
+    QCOMPARE(doc.lastDrawn(), 960);
+    QCOMPARE(doc.waveData[640], 3072);
+    QCOMPARE(doc.waveData[800], 2560);  // halfway down the second segment
+    QVERIFY(doc.undoReady);
+    QVERIFY(!doc.isSaved);
+    QTest::mouseMove(pad, At(1280, 0));  // button up: the stroke is over
+    QCOMPARE(doc.lastDrawn(), 960);
+    QVERIFY(wave->doc().RestoreUndo());
+    QCOMPARE(doc.lastDrawn(), -1);  // the snapshot was taken once, before the press
+  }
+
+  void lineToolWithRubberBand() {
+    WaveDoc& doc = wave->doc();
+    for (int i = 0; i < 1000; ++i) doc.waveData[i] = 1024, doc.blockNo[i] = kBlockFree;
+    doc.CommitEdit(0, 999);
+    doc.MarkSaved();
+    wave->SetEditMode(3);
+    const QImage before = wave->view()->renderer().image();
+    QTest::mouseClick(pad, Qt::LeftButton, {}, At(320, 1024));
+    QVERIFY(wave->lineTool().pending());
+    QTest::mouseMove(pad, At(2000, 3000));
+    QVERIFY(wave->view()->renderer().image() != before);  // the band is drawn
+    QTest::mouseMove(pad, At(3000, 4000));
+    QTest::mouseClick(pad, Qt::LeftButton, {}, At(3200, 3072));
+    QVERIFY(!wave->lineTool().pending());
+    QCOMPARE(doc.lastDrawn(), 3200);
+    QCOMPARE(doc.waveData[320], 1024);  // the codes under the pointer at both clicks
+    QCOMPARE(doc.waveData[1760], 2048);
+    QVERIFY(doc.RestoreUndo());
+    QCOMPARE(doc.lastDrawn(), 999);
+    // The band left no trace: the picture is the one drawn from the data again.
+    wave->RedrawAll();
+    QCOMPARE(wave->view()->renderer().image(), before);
+  }
+
+  void rightClickCancelsALine() {
+    wave->SetEditMode(3);
+    QTest::mouseClick(pad, Qt::LeftButton, {}, At(320, 1000));
+    QVERIFY(wave->lineTool().pending());
+    QTest::keyClick(wave, Qt::Key_Escape);
+    QVERIFY(!wave->lineTool().pending());
+    QVERIFY(!wave->doc().undoReady);
+  }
+
+  void selectDragAndDoubleClick() {
+    WaveDoc& doc = wave->doc();
+    for (int i = 0; i < 4000; ++i) doc.waveData[i] = 2000, doc.blockNo[i] = i < 2000 ? 1 : -1;
+    doc.CommitEdit(0, 3999);
+    QTest::mousePress(pad, Qt::LeftButton, {}, At(640, 2000));
+    QTest::mouseMove(pad, At(1280, 2000));
+    QTest::mouseRelease(pad, Qt::LeftButton, {}, At(1280, 2000));
+    QVERIFY(doc.rangeSelected);
+    QCOMPARE(doc.selBegin, 640);
+    QCOMPARE(doc.selEnd, 1280);
+    QVERIFY(wave->findChild<QWidget*>("selBox")->isVisible());
+    QTest::mouseDClick(pad, Qt::LeftButton, {}, At(2560, 2000));
+    QCOMPARE(doc.selBegin, 2000);  // the run of unprotected samples
+    QCOMPARE(doc.selEnd, 3999);
+  }
+
+  void zoomButtonsAndLimitLabel() {
+    const ViewGeometry& g = wave->view()->geom();
+    const int cx = RoundDiv(g.viewWidth, 2);
+    const int before = g.IndexAt(cx);
+    wave->bnzallClick();  // already the whole document
+    auto* limit = wave->findChild<QLabel*>("lblLimit");
+    QVERIFY(limit->isVisible());
+    QCOMPARE(limit->text(), QString("done"));
+    QTRY_VERIFY_WITH_TIMEOUT(!limit->isVisible(), 2000);
+    QCOMPARE(limit->text(), QString("limit"));
+
+    wave->bnzmaxClick();
+    QCOMPARE(wave->zoomState().state(), ViewZoom::State::Animating);
+    QTRY_COMPARE_WITH_TIMEOUT(wave->zoomState().state(), ViewZoom::State::Idle, 2000);
+    QCOMPARE(g.zoomX(), 1);
+    QCOMPARE(g.zoomY(), 1);
+    QCOMPARE(g.IndexAt(cx), before);
+    QVERIFY(wave->findChild<QWidget*>("pnxscr")->isVisible());
+    if (auto* edzx = form->findChild<QLineEdit*>("edzx")) QCOMPARE(edzx->text(), QString("1"));
+  }
+
+  void rescaleEntriesRefuseOutOfRange() {
+    auto* norX = form->findChild<QLineEdit*>("edNorX");
+    auto* norY1 = form->findChild<QLineEdit*>("edNorY1");
+    if (!norX || !norY1) QSKIP("the rescale tool bar is not there");
+    norX->setText("16");
+    wave->edNorXExit();
+    QCOMPARE(prompter.ids(), std::vector<MessageId>{ERRMSG(3)});
+    QCOMPARE(prompter.shown.back().message.suffix, std::string(" (17_16384)"));
+    QCOMPARE(norX->text(), QString("16384"));
+    norY1->setText("-5000");
+    wave->edNorY1Exit();
+    QCOMPARE(prompter.shown.back().message.suffix, std::string(" (-4095<=Value<4095)"));
+    QCOMPARE(norY1->text(), QString("0"));
+    QCOMPARE(wave->doc().rescaleYMin, 0.0);
+  }
+
+  void cursorEntryClampsAndDragStops() {
+    auto* edX2 = form->findChild<QLineEdit*>("edX2");
+    wave->SetCursorMode(true);
+    WaveDoc& doc = wave->doc();
+    QCOMPARE(doc.editMode, 1);
+    if (edX2) {
+      edX2->setText(QString::number(doc.csrX1 - 100));
+      wave->CursorEntered(CursorField::X2, edX2);
+      QCOMPARE(doc.csrX2, doc.csrX1 + 1);
+      QCOMPARE(edX2->text(), QString::number(doc.csrX2));
+    }
+    doc.csrX1 = 3200, doc.csrX2 = 6400;
+    wave->SetXCursor(true);
+    Hover(At(3200, 2048) + QPoint(30, 0));  // away from the cursors
+    QCOMPARE(wave->graphPointer(), GraphPointer::CurOn);
+    Hover(At(3200, 2048) + QPoint(1, 0));  // on Xcsr1
+    QCOMPARE(wave->graphPointer(), GraphPointer::HCur1);
+    QTest::mousePress(pad, Qt::LeftButton, {}, At(3200, 2048) + QPoint(1, 0));
+    QTest::mouseMove(pad, At(9600, 2048));
+    QTest::mouseRelease(pad, Qt::LeftButton, {}, At(9600, 2048));
+    QCOMPARE(doc.csrX1, 6399);
+  }
+};
+
+QTEST_MAIN(TestWaveView)
+#include "tst_waveview.moc"
