@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "support/FakePrompter.h"
@@ -191,6 +192,28 @@ class TestWaveView : public QObject {
     QTest::mouseMove(pad, At(9600, 2048));
     QTest::mouseRelease(pad, Qt::LeftButton, {}, At(9600, 2048));
     QCOMPARE(doc.csrX1, 6399);
+    if (auto* ud = form->findChild<QScrollBar*>("udX2")) {
+      ud->triggerAction(QAbstractSlider::SliderSingleStepSub);  // the up arrow
+      QCOMPARE(doc.csrX2, 6401);
+      QCOMPARE(ud->value(), 6401);
+      ud->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+      ud->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // held above csrX1
+      QCOMPARE(doc.csrX2, 6400);
+    }
+  }
+
+  void ctrlWheelZoomsAtThePointer() {
+    const ViewGeometry& g = wave->view()->geom();
+    const QPoint at(100, 60);
+    const int index = g.IndexAt(at.x());
+    const QPoint global = pad->mapToGlobal(at);
+    QWheelEvent wheel(wave->mapFromGlobal(global), global, {}, QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(wave, &wheel);  // the window takes the wheel wherever it is
+    wave->FinishZoom();
+    QCOMPARE(g.zoomX(), 16);
+    QCOMPARE(g.zoomY(), 16);
+    QCOMPARE(g.IndexAt(at.x()), index);
   }
 };
 

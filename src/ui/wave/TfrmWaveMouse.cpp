@@ -233,6 +233,11 @@ void TfrmWave::EndStrokes() {
   Release();
 }
 
+void TfrmWave::hideEvent(QHideEvent* event) {
+  EndStrokes();  // a hidden window holds no pointer
+  DocumentWindow::hideEvent(event);
+}
+
 void TfrmWave::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_M) {
     Call(waveViewHooks().fillBrowser, *this);
