@@ -130,6 +130,10 @@ bool SaveDocument(TMainForm& main, DocumentWindow& document, bool saveAs) {
 }
 
 void InstallFileCommands(TMainForm& main) {
+  // A second call would connect every action twice and run each command twice.
+  static constexpr const char* kInstalled = "fileCommandsInstalled";
+  if (main.property(kInstalled).toBool()) return;
+  main.setProperty(kInstalled, true);
   main.setSaveHandler([&main](DocumentWindow& doc) { return SaveDocument(main, doc, false); });
   if (QAction* open = main.action(QStringLiteral("FileOpen1")))
     QObject::connect(open, &QAction::triggered, &main, [&main] { FileOpen1Execute(main); });

@@ -20,6 +20,7 @@ void OpenRecentFile(TMainForm& main, int slot);
 // document is saved afterwards, so a close that asked for the save may go on.
 bool SaveDocument(TMainForm& main, DocumentWindow& document, bool saveAs);
 
+// Only the first call for a main window does anything.
 void InstallFileCommands(TMainForm& main);
 
 }  // namespace averoz
