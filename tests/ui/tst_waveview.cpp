@@ -5,11 +5,13 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QtTest>
+#include <tuple>
 
 #include "support/FakePrompter.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
+#include "ui/wave/WaveRenderer.h"
 #include "ui/wave/WaveView.h"
 
 using namespace averoz;
@@ -200,6 +202,58 @@ class TestWaveView : public QObject {
       ud->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // held above csrX1
       QCOMPARE(doc.csrX2, 6400);
     }
+  }
+
+  // An edit repaints only the columns it touched; the picture must still be the one a full
+  // redraw of the new data gives, at every zoom and with and without Connect Dots.
+  void rangeRedrawMatchesFullRedraw() {
+    WaveDoc doc;
+    for (int i = 0; i < 6000; ++i) {
+      doc.waveData[i] = (i * 37) % 4096;
+      doc.blockNo[i] = i >= 2000 && i < 2500 ? 1 : kBlockFree;
+    }
+    struct Edit {
+      int from, to, code;  // samples from..to become code (-1: cut the drawn part there)
+    };
+    const Edit edits[] = {{100, 100, 4095}, {1990, 2010, 0}, {3000, 3400, 2048},
+                          {5990, 5999, -1}, {0, 0, 0}};
+    for (const bool dots : {true, false}) {
+      for (const auto& [zx, zy, scroll] : {std::tuple{5, 4, 0}, {0, 0, 1900}, {3, 2, 200}}) {
+        ViewGeometry v;
+        v.viewWidth = 400, v.viewHeight = 250, v.zoomXIdx = zx, v.zoomYIdx = zy;
+        v.scrollX = scroll, v.scrollY = zy == 0 ? 1000 : 0;
+        WaveDoc d = doc;
+        d.lineDisp = dots;
+        WaveRenderer partial, full;
+        partial.Resize(400, 250);
+        full.Resize(400, 250);
+        partial.DrawAll(d, v);
+        for (const Edit& e : edits) {
+          for (int i = e.from; i <= e.to; ++i) {
+            d.waveData[i] = e.code;
+            if (e.code < 0) d.blockNo[i] = kBlockNever;
+          }
+          partial.DrawRange(d, v, e.from, e.code < 0 ? 5999 : e.to);
+          full.DrawAll(d, v);
+          QVERIFY2(partial.image() == full.image(),
+                   qPrintable(QString("zoom %1/%2 edit at %3").arg(zx).arg(zy).arg(e.from)));
+        }
+      }
+    }
+  }
+
+  void protectedSamplesInTheirOwnColour() {
+    WaveDoc doc;
+    for (int i = 0; i < 200; ++i) doc.waveData[i] = 2050, doc.blockNo[i] = i < 100 ? -1 : 3;
+    ViewGeometry v;
+    v.viewWidth = 300, v.viewHeight = 100, v.zoomXIdx = 0, v.zoomYIdx = 0, v.scrollY = 2000;
+    WaveRenderer r;
+    r.Resize(300, 100);
+    r.DrawAll(doc, v);
+    const int y = v.ViewY(2050);  // off the grid lines
+    QCOMPARE(r.image().pixelColor(50, y), QColor(255, 0, 255));
+    QCOMPARE(r.image().pixelColor(150, y), QColor(255, 0, 0));
+    QCOMPARE(r.image().pixelColor(250, y), QColor(0, 0, 0));  // undrawn: background
   }
 
   void ctrlWheelZoomsAtThePointer() {
