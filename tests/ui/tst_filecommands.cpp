@@ -1,6 +1,8 @@
 // File > Open, the recent-file items, Save and Save As through the real main window and
 // document windows, with the file dialogs, the preview and the fill dialog scripted.
+#include <QApplication>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
@@ -26,6 +28,7 @@
 #include "ui/files/FileCommands.h"
 #include "ui/files/FileServices.h"
 #include "ui/files/PreviewDialog.h"
+#include "ui/files/QtFileChooser.h"
 #include "ui/files/Tfrmdatasel.h"
 #include "ui/files/Tfrminfo.h"
 #include "ui/wave/TfrmWave.h"
@@ -504,6 +507,40 @@ class TestFileCommands : public QObject {
     QVERIFY(doc->fileName().isEmpty());
     QCOMPARE(doc->caption(), QString("pcwav001"));
     QVERIFY(recent()[0].empty());
+  }
+
+  // ---- the desktop's file dialogs ----------------------------------------------------------
+
+  void qtChooserDialogs() {
+    QtFileChooser qt(form.get());
+    const std::string existing = file("old.csv");
+    test::WriteText(existing, "1\r\n");
+    // The dialog shows the filters and the proposed name; the user picks an existing CSV
+    // file, which the dialog must not question (the save command asks itself).
+    QTimer::singleShot(0, form.get(), [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      QCOMPARE(dialog->nameFilters(),
+               (QStringList{"Binary Files(*.awf) (*.awf)", "CSV Files(*.csv) (*.csv)"}));
+      QCOMPARE(dialog->selectedNameFilter(), QString("CSV Files(*.csv) (*.csv)"));
+      QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+      QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+      dialog->selectFile(QString::fromStdString(existing));
+      static_cast<QDialog*>(dialog)->accept();  // the file dialog's own accept checks the name
+    });
+    const std::optional<SaveDialogChoice> saved = qt.Run(
+        {"Binary Files(*.awf)|*.awf|CSV Files(*.csv)|*.csv", 2, file("proposed")});
+    QVERIFY(saved);
+    QCOMPARE(saved->fileName, existing);
+    QCOMPARE(saved->filterIndex, 2);
+
+    QTimer::singleShot(0, form.get(), [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+      dialog->reject();
+    });
+    QVERIFY(!qt.Open({OpenFilter(), 1, {}}));
   }
 
   // ---- the preview and status windows ------------------------------------------------------
