@@ -22,7 +22,7 @@ constexpr const char* kUsage =
     "keys:  len amp ofs cycles phase damp duty\n"
     "OUT:   .awf (Modulation), .ope (Operation), .csv (text)\n";
 
-// "--fill CODE" taken out of args. Empty text in code when it is not given.
+// "--fill CODE" as typed; the code is checked after the usage.
 struct FillOption {
   bool given = false;
   std::string text;
@@ -171,8 +171,7 @@ int Gen(Args args, const CliEnv& env) {
   CliPrompter prompter(env);
   for (std::size_t i = 0; i < shapes.size(); ++i) {
     ScriptedParams dialog(values[i], env);
-    const auto kind = static_cast<WaveKind>(shapes[i].kind);
-    if (GenerateBlock(doc, kind, dialog, prompter) != GenerateOutcome::Applied)
+    if (GenerateBlock(doc, shapes[i].kind, dialog, prompter) != GenerateOutcome::Applied)
       return kExitRefused;
   }
   return Finish(doc, args[0], fill, env);
