@@ -116,6 +116,8 @@ void TfrmWave::resizeEvent(QResizeEvent* event) {
 void TfrmWave::FormResize() {
   pngraph_->setGeometry(kGraphLeft, kGraphTop, std::max(1, width() - kGraphLeft),
                         std::max(1, height() - kGraphTop));
+  // A hidden panel gets its resize event only when shown; the view size is needed now.
+  if (!pngraph_->isVisible()) pngraph_->Relayout();
   // The cursors start at the thirds of the first real view.
   if (!cursorsPlaced_ && pngraph_->geom().viewWidth > 1 && !doc_->xCursorOn &&
       !doc_->yCursorOn) {
