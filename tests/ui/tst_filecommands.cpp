@@ -507,6 +507,14 @@ class TestFileCommands : public QObject {
     QVERIFY(doc->fileName().isEmpty());
     QCOMPARE(doc->caption(), QString("pcwav001"));
     QVERIFY(recent()[0].empty());
+
+    // Closing asks; Yes saves, which asks for a name again; cancelling it keeps all open.
+    prompter.shown.clear();
+    prompter.answers = {Answer::Yes};
+    QVERIFY(!form->close());
+    QCOMPARE(prompter.ids(), std::vector<MessageId>{IMFMSG(2)});
+    QCOMPARE(chooser.saveRequests.size(), std::size_t(2));
+    QCOMPARE(form->documentCount(), 1);
   }
 
   // ---- the desktop's file dialogs ----------------------------------------------------------
