@@ -9,6 +9,7 @@
 #include "core/wave/AxisLabels.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
+#include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveView.h"
 
 namespace averoz {
@@ -194,7 +195,9 @@ void TfrmWave::ModifiedChanged(bool modified) { showSavedMark(!modified); }
 void TfrmWave::SelectionChanged() {
   pngraph_->PlaceSelection();
   PlaceSelStart();
-  if (IsActive()) ShowSelectionReadouts();
+  if (!IsActive()) return;
+  ShowSelectionReadouts();
+  UpdateSelectionCommands(*mainForm(), *this);
 }
 
 void TfrmWave::setSaved(bool saved) {

@@ -1,4 +1,5 @@
 // Mouse gestures on the graph of a waveform window and its two keys.
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -8,6 +9,7 @@
 #include "core/app/general.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
+#include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveGenerateAction.h"
 #include "ui/wave/WaveView.h"
 #include "ui/wave/WaveViewHooks.h"
@@ -126,8 +128,7 @@ void TfrmWave::AltEdit(int index) {
   Release();
   const int block = doc_->SelectRun(index);
   if (block >= 1) RunReEditBlock(*mainForm(), *this, block);
-  else if (block == kBlockFree) Call(waveViewHooks().resizeSelection, *this);
-  Call(waveViewHooks().selectionCommandsChanged, *this);
+  else if (block == kBlockFree) mnMathResizeClick(*mainForm(), *this);
 }
 
 QPoint TfrmWave::ClampToContent(QPoint pos) const {
@@ -200,7 +201,6 @@ void TfrmWave::MousepadMouseUp(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   buttonDown_ = false;
   dblLatch_ = false;
-  Call(waveViewHooks().selectionCommandsChanged, *this);
   switch (doc_->editMode) {
     case 1: Release(); break;
     case 2:
@@ -216,7 +216,8 @@ void TfrmWave::MousepadMouseUp(QMouseEvent* event) {
 }
 
 void TfrmWave::MousepadMouseEnter() {
-  if (IsActive()) Call(waveViewHooks().mouseEntered, *this);
+  if (IsActive() && PasteAvailableOnMouseEnter(*mainForm()))
+    if (QAction* paste = mainForm()->action(QStringLiteral("EditPaste1"))) paste->setEnabled(true);
 }
 
 void TfrmWave::CancelLine() {

@@ -11,6 +11,7 @@
 #include "core/app/general.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
+#include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveView.h"
 #include "ui/wave/WaveViewHooks.h"
 
@@ -240,7 +241,7 @@ void TfrmWave::ShowCursorReadouts() {
 
 void TfrmWave::ShowClipEnabled() {
   if (QAction* clip = mainForm()->action(QStringLiteral("mnMathClip")))
-    clip->setEnabled(doc_->rangeSelected && doc_->yCursorOn);
+    clip->setEnabled(ClipEnabled(*this));
 }
 
 void TfrmWave::ShowSelectionReadouts() {
@@ -279,8 +280,9 @@ void TfrmWave::CursorStepped(CursorField field, bool up) {
 
 void TfrmWave::SelectionEntered(SelField field, QLineEdit* edit) {
   if (!doc_->rangeSelected) return;
+  // A text that is no number shows the selection again; a number changes it, and the
+  // read-outs and commands follow the change.
   if (!EnterSelection(*doc_, field, edit->text().toStdString())) ShowSelectionReadouts();
-  if (const auto& hook = waveViewHooks().selectionCommandsChanged) hook(*this);
 }
 
 namespace {

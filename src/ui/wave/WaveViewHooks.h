@@ -1,7 +1,6 @@
 #pragma once
-// What a waveform window asks of parts that live elsewhere: the data browser, the Resize
-// command and the enabling of the Edit and Math commands. The main window fills these in;
-// an empty hook does nothing.
+// What a waveform window asks of the data browser, which lives elsewhere. The browser
+// fills these in; an empty hook does nothing.
 #include <functional>
 
 namespace averoz {
@@ -9,12 +8,6 @@ namespace averoz {
 class TfrmWave;
 
 struct WaveViewHooks {
-  // Alt+click on a run of unprotected samples (the run is selected): Resize on it.
-  std::function<void(TfrmWave&)> resizeSelection;
-  // The selection changed by the mouse: Cut, Copy, Clear, Math … follow it.
-  std::function<void(TfrmWave&)> selectionCommandsChanged;
-  // The pointer entered the graph: Paste may become available.
-  std::function<void(TfrmWave&)> mouseEntered;
   // Key "M": the data browser is filled from this document.
   std::function<void(TfrmWave&)> fillBrowser;
   // An X cursor moved: the browser marks the cursor rows.
