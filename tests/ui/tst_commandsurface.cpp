@@ -30,6 +30,7 @@ class TestCommandSurface : public QObject {
   void startForm() {
     form = std::make_unique<TMainForm>();
     form->setPrompter(&prompter);
+    form->setSaveHandler([](DocumentWindow&) { return false; });
     form->CreateStartupDocument();
     form->resize(1920, 1080);  // room for every tool-bar control
     form->show();
@@ -86,9 +87,15 @@ class TestCommandSurface : public QObject {
     QCOMPARE(form->documents().size(), 2);
     QCOMPARE(form->activeDocument()->caption(), QString("pcwav002"));
     QCOMPARE(form->activeDocument()->docKind(), 0);
-    QTest::keyClick(form.get(), Qt::Key_Delete);
     QTest::keyClick(form.get(), Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(ran, (QStringList{"EditClear1:pcwav002", "EditSelectAll1:pcwav002"}));
+    // Clear needs a selection.
+    QVERIFY(!form->action("EditClear1")->isEnabled());
+    auto* wave = qobject_cast<TfrmWave*>(form->activeDocument());
+    for (int i = 0; i < 10; ++i) wave->doc().waveData[size_t(i)] = 100;
+    wave->doc().SetSelection(2, 5);
+    form->DocumentActivated(*wave);
+    QTest::keyClick(form.get(), Qt::Key_Delete);
+    QCOMPARE(ran, (QStringList{"EditSelectAll1:pcwav002", "EditClear1:pcwav002"}));
   }
 
   void newDropDownReachesEveryKind() {

@@ -47,6 +47,8 @@ class TestMainForm : public QObject {
   void startForm() {
     form = std::make_unique<TMainForm>();
     form->setPrompter(&prompter);
+    // A save that never succeeds, as when the user cancels the file dialog.
+    form->setSaveHandler([](DocumentWindow&) { return false; });
     form->CreateStartupDocument();
     form->show();
     QCoreApplication::processEvents();

@@ -17,6 +17,7 @@
 #include "ui/app/DocumentWindow.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
+#include "ui/wave/WaveCommands.h"
 
 namespace averoz {
 
@@ -66,10 +67,21 @@ void TMainForm::ApplyDocumentLayout(const DocumentWindow& document) {
   for (const char* name : {"FileSave1", "FileSaveAs1", "mnTransSend", "mnFileSaveUSB"})
     action(name)->setEnabled(savable);
   action("mnMathLen")->setEnabled(!w || document.docKind() == 1);
+  if (w) {
+    UpdateSelectionCommands(*this, *wave);
+    action("EditPaste1")->setEnabled(PasteEnabledOnActivate(*this));
+  }
   for (const char* name : {"PalleteFree1", "PalleteLine1", "PalleteSin1", "PalleteSqr1",
                            "PalleteTri1", "PalleteLamp1", "PalleteCharge1", "PalleteDisCharge1",
                            "PalleteSup1", "PalleteSDown1", "PalleteDC1"})
     action(name)->setEnabled(w);
+}
+
+// Text copied by another program becomes pasteable as soon as the pointer comes back.
+void TMainForm::enterEvent(QEnterEvent* event) {
+  QMainWindow::enterEvent(event);
+  if (qobject_cast<TfrmWave*>(activeDocument()) && PasteAvailableOnMouseEnter(*this))
+    action("EditPaste1")->setEnabled(true);
 }
 
 void TMainForm::mnViewLineClick(bool checked) {

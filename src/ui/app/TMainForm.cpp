@@ -15,6 +15,7 @@
 #include "core/app/IniFile.h"
 #include "core/app/Prompter.h"
 #include "ui/app/AppContext.h"
+#include "ui/app/CommandRoutes.h"
 #include "ui/app/DocumentWindow.h"
 #include "ui/app/QtPrompter.h"
 #include "ui/app/Tfrmabout.h"
@@ -47,13 +48,14 @@ TMainForm::TMainForm(QWidget* parent)
 
   CreateMenus();
   CreateToolBars();
+  // Until the data files can be written, a save reports "not saved", so closing is refused
+  // rather than the changes being dropped; the file commands replace it.
+  saveHandler_ = [](DocumentWindow& doc) { return doc.isSaved(); };
+  InstallCommandRoutes(*this);
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
     if (auto* doc = sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr)
       DocumentActivated(*doc);
   });
-  // Until the data files can be written, a save reports "not saved", so closing is refused
-  // rather than the changes being dropped.
-  saveHandler_ = [](DocumentWindow& doc) { return doc.isSaved(); };
 }
 
 TMainForm::~TMainForm() {

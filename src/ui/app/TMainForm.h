@@ -106,6 +106,7 @@ class TMainForm : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
 
  private:
   void CreateMenus();
