@@ -7,6 +7,8 @@
 
 #include "core/wave/Strokes.h"
 #include "core/wave/WaveDoc.h"
+#include "ui/app/TMainForm.h"
+#include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveRenderer.h"
 
 using namespace averoz;
@@ -93,6 +95,23 @@ void BM_FreehandStrokeStep(benchmark::State& state) {
   doc.SetListener(nullptr);
 }
 BENCHMARK(BM_FreehandStrokeStep)->Unit(benchmark::kMillisecond);
+
+// The window's own full redraw of a full document: picture, cursor lines, selection box,
+// marker and the axis labels painted at once.
+void BM_WindowFullRedraw(benchmark::State& state) {
+  TMainForm form;
+  TfrmWave* wave = form.CreateStartupDocument();
+  form.show();
+  QCoreApplication::processEvents();
+  FillSine(wave->doc());
+  wave->SetCursorMode(true);
+  wave->doc().SetSelection(1000, 3000);
+  for (auto _ : state) {
+    wave->RedrawAll();
+    wave->repaint();
+  }
+}
+BENCHMARK(BM_WindowFullRedraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -127,7 +127,8 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   void Release();
   void AltEdit(int index);
   void EndStrokes();
-  QPoint ClampToContent(QPoint pos) const;
+  // The pointer position held inside the confinement rectangle while a drag holds it.
+  QPoint ClampToContent(QPoint pos);
   void BindToolBars();
   void UnbindToolBars();
   // A control of the main window's tool bars by name; nullptr when it does not exist.

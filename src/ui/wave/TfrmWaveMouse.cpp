@@ -131,11 +131,10 @@ void TfrmWave::AltEdit(int index) {
   else if (block == kBlockFree) mnMathResizeClick(*mainForm(), *this);
 }
 
-QPoint TfrmWave::ClampToContent(QPoint pos) const {
+QPoint TfrmWave::ClampToContent(QPoint pos) {
   if (!clip_.active()) return pos;
   Mousepad* pad = pngraph_->mousepad();
-  const QPoint held = const_cast<PointerClip&>(clip_).Hold(pad->mapToGlobal(pos));
-  return pad->mapFromGlobal(held);
+  return pad->mapFromGlobal(clip_.Hold(pad->mapToGlobal(pos)));
 }
 
 void TfrmWave::ShowPointerReadouts(QPoint pos) {
