@@ -111,13 +111,26 @@ class TestWaveView : public QObject {
     QCOMPARE(wave->view()->renderer().image(), before);
   }
 
-  void rightClickCancelsALine() {
+  void lineCancelledByEscOrRightButton() {
     wave->SetEditMode(3);
     QTest::mouseClick(pad, Qt::LeftButton, {}, At(320, 1000));
     QVERIFY(wave->lineTool().pending());
     QTest::keyClick(wave, Qt::Key_Escape);
     QVERIFY(!wave->lineTool().pending());
     QVERIFY(!wave->doc().undoReady);
+
+    // An edit elsewhere while the band is shown, then the line is cancelled: no trace of
+    // the band is left on the picture.
+    QTest::mouseClick(pad, Qt::LeftButton, {}, At(320, 1024));
+    Hover(At(6000, 3000));
+    WaveDoc& doc = wave->doc();
+    for (int i = 0; i <= 3000; ++i) doc.waveData[i] = 1000, doc.blockNo[i] = kBlockFree;
+    doc.CommitEdit(0, 3000);
+    QTest::mouseClick(pad, Qt::RightButton, Qt::AltModifier, At(400, 1024));
+    QVERIFY(!wave->lineTool().pending());
+    const QImage shown = wave->view()->renderer().image();
+    wave->RedrawAll();
+    QCOMPARE(shown, wave->view()->renderer().image());
   }
 
   void selectDragAndDoubleClick() {

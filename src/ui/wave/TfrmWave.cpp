@@ -67,7 +67,7 @@ TfrmWave::TfrmWave(TMainForm* mainForm, int docKind)
   connect(pngraph_, &WaveView::scrolled, this, [this] {
     update();  // axis labels
     PlaceSelStart();
-    Confine();  // the content under a held pointer moved
+    if (clip_.active()) Confine();  // the held pointer keeps to the moved content
   });
   LoadColors();
   FormResize();

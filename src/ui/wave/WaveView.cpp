@@ -219,10 +219,11 @@ void WaveView::RedrawAll() {
 }
 
 void WaveView::RedrawRange(int a, int b) {
+  // A band crossing the range would be cut in two; it goes first and the next pointer
+  // move draws it again.
+  if (bandStart_ && bandEnd_) EraseBand();
   const QRect r = renderer_.DrawRange(doc_, geom_, a, b);
-  if (r.isEmpty()) return;
-  bandEnd_.reset();
-  image_->update(r);
+  if (!r.isEmpty()) image_->update(r);
 }
 
 CursorLine WaveView::cursorLine(GrabbedCursor which) const {
