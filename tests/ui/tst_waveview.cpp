@@ -168,6 +168,15 @@ class TestWaveView : public QObject {
     QCOMPARE(g.IndexAt(cx), before);
     QVERIFY(wave->findChild<QWidget*>("pnxscr")->isVisible());
     if (auto* edzx = form->findChild<QLineEdit*>("edzx")) QCOMPARE(edzx->text(), QString("1"));
+
+    // The plain wheel scrolls the vertical bar by its small change while it is shown.
+    const int scrollY = g.scrollY;
+    const QPoint global = pad->mapToGlobal(QPoint(50, 50));
+    QWheelEvent down(wave->mapFromGlobal(global), global, {}, QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(wave, &down);
+    QCOMPARE(g.scrollY, scrollY + WaveView::kVSmallChange);
+    QCOMPARE(wave->findChild<QScrollBar*>("VScrollBar")->value(), g.scrollY);
   }
 
   void rescaleEntriesRefuseOutOfRange() {
