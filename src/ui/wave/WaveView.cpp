@@ -121,8 +121,12 @@ WaveView::WaveView(WaveDoc& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
   vScroll_ = new QScrollBar(Qt::Vertical, this);
   vScroll_->setObjectName(QStringLiteral("VScrollBar"));
   vScroll_->setSingleStep(kVSmallChange);
+  corner_ = new QWidget(this);
+  corner_->setAutoFillBackground(true);
+  corner_->setBackgroundRole(QPalette::Button);
   pnxscr_->hide();
   vScroll_->hide();
+  corner_->hide();
   for (QScrollBar* bar : {hScroll_, vScroll_}) {
     connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
       // A click beside the thumb moves by the large change, not by a page.
@@ -191,8 +195,11 @@ void WaveView::FitScrollBars() {
                         client.height() - (hState_.visible ? sbh : 0));
   pnxscr_->setVisible(hState_.visible);
   vScroll_->setVisible(vState_.visible);
+  corner_->setGeometry(vScroll_->x(), pnxscr_->y(), sbw, sbh);
+  corner_->setVisible(hState_.visible && vState_.visible);
   pnxscr_->raise();
   vScroll_->raise();
+  corner_->raise();
 }
 
 void WaveView::ScrollTo(QScrollBar* bar, int position) {

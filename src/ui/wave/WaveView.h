@@ -95,6 +95,7 @@ class WaveView : public QFrame {
   QWidget* pnxscr_;
   QScrollBar* hScroll_;
   QScrollBar* vScroll_;
+  QWidget* corner_;  // the square between the two bars
   ScrollBarState hState_, vState_;
   bool settingBars_ = false;
   std::optional<int> selStartX_;
