@@ -1,8 +1,9 @@
 #!/bin/sh
-# Builds the libFuzzer harnesses of the data-file readers with clang, AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs each for a while when asked:
-#   tools/fuzz/build.sh [OUTDIR]          build into OUTDIR (default build-fuzz)
-#   tools/fuzz/build.sh OUTDIR run SECS   build, then run each harness SECS seconds
+# Builds the libFuzzer harnesses (the data-file readers and the instrument reply parsers) with
+# clang, AddressSanitizer and UndefinedBehaviorSanitizer, and runs them for a while when asked:
+#   tools/fuzz/build.sh [OUTDIR]                       build into OUTDIR (default build-fuzz)
+#   tools/fuzz/build.sh OUTDIR run SECS [HARNESS...]   build, then run each harness (or the
+#                                                      ones named) SECS seconds
 set -eu
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 OUT=${1:-$ROOT/build-fuzz}
@@ -18,20 +19,35 @@ fi
 
 CXXFLAGS="-std=c++20 -g -O1 -Wall -Wextra -fno-omit-frame-pointer \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I$ROOT/src"
-CORE="$ROOT/src/core/files/WaveFile.cpp $ROOT/src/core/files/FileRead.cpp
+APP="$ROOT/src/core/app/IniFile.cpp $ROOT/src/core/app/general.cpp"
+FILES="$ROOT/src/core/files/WaveFile.cpp $ROOT/src/core/files/FileRead.cpp
   $ROOT/src/core/files/FileHeaderSettings.cpp $ROOT/src/core/files/AtomicWrite.cpp
-  $ROOT/src/core/files/TextImport.cpp $ROOT/src/core/files/TextCells.cpp
-  $ROOT/src/core/app/IniFile.cpp $ROOT/src/core/app/general.cpp"
+  $ROOT/src/core/files/TextImport.cpp $ROOT/src/core/files/TextCells.cpp $APP"
+COMM="$ROOT/src/core/comm/Protocol.cpp $ROOT/src/core/comm/BlockPieces.cpp $APP"
+ALL="fuzz_wavefile fuzz_textimport fuzz_identity fuzz_blockheader"
 
-for harness in fuzz_wavefile fuzz_textimport; do
-  # shellcheck disable=SC2086
-  clang++ $CXXFLAGS -o "$OUT/$harness" "$ROOT/tools/fuzz/$harness.cpp" $CORE
+sources() {
+  case $1 in
+    fuzz_wavefile | fuzz_textimport) echo "$FILES" ;;
+    *) echo "$COMM" ;;
+  esac
+}
+
+for harness in $ALL; do
+  # shellcheck disable=SC2046
+  clang++ $CXXFLAGS -o "$OUT/$harness" "$ROOT/tools/fuzz/$harness.cpp" $(sources $harness)
+  echo "built $OUT/$harness"
 done
-echo "built $OUT/fuzz_wavefile $OUT/fuzz_textimport"
 
 if [ "${2:-}" = run ]; then
   SECS=${3:-60}
-  for harness in fuzz_wavefile fuzz_textimport; do
+  if [ $# -gt 3 ]; then
+    shift 3
+    RUN="$*"
+  else
+    RUN=$ALL
+  fi
+  for harness in $RUN; do
     mkdir -p "$OUT/corpus_$harness"
     "$OUT/$harness" -max_total_time="$SECS" -max_len=40000 -print_final_stats=1 \
       -artifact_prefix="$OUT/$harness-" "$OUT/corpus_$harness" "$ROOT/tools/fuzz/seeds_$harness"
