@@ -1,0 +1,171 @@
+// Trans > Receive over GPIB and RS-232C.
+#include "core/comm/ReceiveFlow.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/comm/Gpib.h"
+#include "core/comm/Protocol.h"
+#include "core/comm/SerialLink.h"
+#include "core/comm/TransferSteps.h"
+
+namespace averoz {
+namespace {
+
+// Decodes what was collected, or reports the failed block; then the idle state.
+int Conclude(TransferPanel& panel, Prompter& prompter, const std::vector<std::uint8_t>& received,
+             std::vector<std::int32_t>& words) {
+  int result = 0;
+  if (panel.transferOk) {
+    result = DecodeReceivedBlock(received, words);
+  } else {
+    Inform(prompter, ERRMSG(21));
+  }
+  panel.transferOk = false;
+  panel.showIdle();
+  return result;
+}
+
+}  // namespace
+
+std::optional<MessageId> ReceiveResultMessage(int result) {
+  if (result == -1) return ERRMSG(16);
+  if (result <= 0) return ERRMSG(12);
+  return std::nullopt;
+}
+
+long SerialWaitAdviceSeconds(std::size_t missing, int bitRate) {
+  const long long rate = std::max(bitRate, 1);
+  const long long seconds = static_cast<long long>(missing) * 8 / rate;
+  return static_cast<long>(((seconds + 1) / 10 + 1) * 10);
+}
+
+int ReceiveViaGpib(const GpibTarget& target, std::string_view memory, TransferPanel& panel,
+                   Prompter& prompter, std::vector<std::int32_t>& words) {
+  const std::string& d = target.delimiter;
+  GpibState g;
+  panel.transferOk = false;
+  if (!GpibConnect(g, target, prompter)) return 0;
+
+  bool ready = GpibWrite(g, std::string(kByteOrderNormal) + d) &&
+               GpibQuery(g, std::string(kOpcQuery) + d);
+  if (ready && !IsAcknowledged(g.reply, d)) {
+    ready = false;
+    g.failure.reset();  // answered, but not with "+1": only ERRMSG 21
+  }
+  if (!ready) {
+    ShowGpibFailure(g, prompter);
+    prompter.warn(ERRMSG(21));
+    GpibClose(g);
+    return 0;
+  }
+
+  panel.transferOk = true;
+  panel.showTransferring();
+  // The block is read whatever this write says: its failure has been shown.
+  if (!GpibWrite(g, BuildFetchQuery(memory) + d)) ShowGpibFailure(g, prompter);
+  GpibSetTimeout(g, kGpibT30s);
+  panel.setProgressMaximum(100);
+  std::vector<std::uint8_t> received;
+
+  std::vector<std::uint8_t> head(kBlockHeaderLength);
+  std::size_t got = 0;
+  if (!GpibReadRaw(g, head, got)) {
+    ShowGpibFailure(g, prompter);
+    panel.transferOk = false;
+  } else {
+    const BlockHeader header = ParseBlockHeader(std::span(head).first(got));
+    if (header.status == HeaderStatus::BadCount) {
+      prompter.showText(CountConversionError(header.countText), Icon::Warning);
+      panel.transferOk = false;
+    } else if (header.status == HeaderStatus::Ok) {
+      int position = 0;
+      CollectBlock(
+          header.count, Interface::Gpib, received,
+          [&](std::span<std::uint8_t> buffer) -> long {
+            std::size_t n = 0;
+            if (GpibReadRaw(g, buffer, n)) return static_cast<long>(n);
+            ShowGpibFailure(g, prompter);
+            panel.transferOk = false;
+            return -1;
+          },
+          [&](std::size_t) {
+            panel.letEventsRun();
+            panel.setProgress(++position);
+            return panel.transferOk;
+          });
+    }
+  }
+  // An unfinished block would otherwise still be waiting in the device's output.
+  if (!panel.transferOk) GpibClear(g);
+  const int result = Conclude(panel, prompter, received, words);
+  GpibSetTimeout(g, kGpibT3s);
+  GpibClose(g);
+  return result;
+}
+
+namespace {
+
+// The block after the header over the serial line. A read that brings nothing within the
+// long time-out ends the receive like an abort: the instrument has stopped sending.
+void CollectSerialBlock(SerialLink& link, std::size_t count, int bitRate, TransferPanel& panel,
+                        Prompter& prompter, std::vector<std::uint8_t>& received) {
+  panel.setProgressMaximum(static_cast<int>(std::min<std::size_t>(count, 0x7fffffff)));
+  const CollectResult r = CollectBlock(
+      count, Interface::Serial, received,
+      [&link](std::span<std::uint8_t> buffer) { return link.read(buffer); },
+      [&panel](std::size_t total) {
+        panel.setProgress(static_cast<int>(std::min<std::size_t>(total, 0x7fffffff)));
+        panel.letEventsRun();
+        return panel.transferOk;
+      });
+  if (r.end != CollectEnd::Complete) panel.transferOk = false;
+  if (!panel.transferOk) {
+    const long seconds = SerialWaitAdviceSeconds(count - std::min(count, r.total), bitRate);
+    prompter.warn(Message{IMFMSG(22), std::to_string(seconds), {}});
+  }
+}
+
+}  // namespace
+
+int ReceiveViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                     TransferPanel& panel, Prompter& prompter, std::vector<std::int32_t>& words) {
+  const std::string& d = target.delimiter;
+  std::vector<std::uint8_t> received;
+  std::optional<std::chrono::milliseconds> previousTimeout;
+  panel.transferOk = false;
+  try {
+    link.open(target.port);
+    if (!SerialIdentify(link, target, false, prompter)) {
+      link.close();
+      return 0;
+    }
+    if (!link.sendText(std::string(kByteOrderNormalOpc) + d) ||
+        !IsAcknowledged(ReadSerialReply(link, AcknowledgeReplyLength(d)), d)) {
+      prompter.warn(ERRMSG(21));
+      link.close();
+      return 0;
+    }
+    panel.transferOk = true;
+    panel.showTransferring();
+    link.sendText(BuildFetchQuery(memory) + d);  // the block is read whatever this says
+    previousTimeout = link.readTimeout();
+    link.setReadTimeout(target.timing.longTimeout);
+
+    std::vector<std::uint8_t> head(kBlockHeaderLength);
+    const long got = link.read(head);
+    const BlockHeader header =
+        ParseBlockHeader(std::span(head).first(static_cast<std::size_t>(std::max(got, 0L))));
+    if (header.status == HeaderStatus::BadCount)
+      throw SerialError(CountConversionError(header.countText));
+    if (header.status == HeaderStatus::Ok)
+      CollectSerialBlock(link, header.count, target.port.bitRate, panel, prompter, received);
+  } catch (const SerialError& e) {
+    prompter.showText(e.what(), Icon::Warning);
+  }
+  if (previousTimeout) link.setReadTimeout(*previousTimeout);
+  link.close();
+  return Conclude(panel, prompter, received, words);
+}
+
+}  // namespace averoz

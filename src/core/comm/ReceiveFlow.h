@@ -1,0 +1,34 @@
+#pragma once
+// Trans > Receive: the step-by-step sequences that read one instrument memory back, over
+// GPIB or RS-232C. Every message goes through the prompter; the dialog's states, its progress
+// and Abort through the panel.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/app/MessageId.h"
+#include "core/app/Prompter.h"
+#include "core/comm/TransferPanel.h"
+
+namespace averoz {
+
+class SerialLink;
+
+// Results: 16384 (kBlockWords) with the words filled, -1 when the data could not be decoded,
+// 0 after any other failure (its messages shown already).
+int ReceiveViaGpib(const GpibTarget& target, std::string_view memory, TransferPanel& panel,
+                   Prompter& prompter, std::vector<std::int32_t>& words);
+// The link is opened with target.port and closed again on every path.
+int ReceiveViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                     TransferPanel& panel, Prompter& prompter, std::vector<std::int32_t>& words);
+
+// What the Receive button shows for a result: ERRMSG 16 for -1, ERRMSG 12 for 0, nothing
+// when a document is to be opened.
+std::optional<MessageId> ReceiveResultMessage(int result);
+
+// Seconds to advise waiting after an aborted serial receive with missing bytes still on the
+// way: (((missing * 8 / bitRate) + 1) / 10 + 1) * 10, in integers.
+long SerialWaitAdviceSeconds(std::size_t missing, int bitRate);
+
+}  // namespace averoz

@@ -1,0 +1,166 @@
+// Trans > Send over GPIB and RS-232C.
+#include "core/comm/SendFlow.h"
+
+#include <string>
+
+#include "core/comm/Gpib.h"
+#include "core/comm/Protocol.h"
+#include "core/comm/SerialLink.h"
+#include "core/comm/TransferSteps.h"
+
+namespace averoz {
+namespace {
+
+// Writes the payload piece by piece while the transfer holds, moving the progress bar and
+// letting Abort in after every piece. write returns false on a failed piece (its message
+// shown already).
+void SendPieces(std::span<const std::uint8_t> payload, Interface iface, TransferPanel& panel,
+                const std::function<bool(std::span<const std::uint8_t>)>& write) {
+  panel.setProgressMaximum(iface == Interface::Gpib ? 100 : 200);
+  int position = 0;
+  SendInPieces(payload, iface, [&](std::span<const std::uint8_t> piece) {
+    if (!panel.transferOk) return false;
+    if (!write(piece)) panel.transferOk = false;
+    panel.letEventsRun();
+    panel.setProgress(++position);
+    return panel.transferOk;
+  });
+}
+
+// The final box and the idle state.
+bool Finish(TransferPanel& panel, Prompter& prompter) {
+  const bool ok = panel.transferOk;
+  Inform(prompter, ok ? IMFMSG(14) : ERRMSG(21));
+  panel.transferOk = false;
+  panel.showIdle();
+  return ok;
+}
+
+}  // namespace
+
+bool SendViaGpib(const GpibTarget& target, std::string_view memory,
+                 std::span<const std::uint8_t> payload, TransferPanel& panel,
+                 Prompter& prompter) {
+  const std::string& d = target.delimiter;
+  GpibState g;
+  panel.transferOk = false;
+  if (!GpibConnect(g, target, prompter)) return false;
+
+  bool ready = GpibWrite(g, std::string(kByteOrder) + d);
+  if (ready) {
+    ready = GpibQuery(g, std::string(kOpcQuery) + d);
+    if (ready && !IsAcknowledged(g.reply, d)) {
+      ready = false;
+      g.failure.reset();  // answered, but not with "+1": only ERRMSG 21
+    }
+  }
+  if (!ready) {
+    ShowGpibFailure(g, prompter);
+    prompter.warn(ERRMSG(21));
+    GpibClose(g);
+    return false;
+  }
+
+  panel.transferOk = true;
+  panel.showTransferring();
+  if (!GpibWrite(g, BuildStoreHeader(memory))) {
+    ShowGpibFailure(g, prompter);
+    panel.transferOk = false;
+  }
+  GpibSetTimeout(g, kGpibT30s);
+  SendPieces(payload, Interface::Gpib, panel, [&](std::span<const std::uint8_t> piece) {
+    if (GpibWriteRaw(g, piece)) return true;
+    ShowGpibFailure(g, prompter);
+    return false;
+  });
+
+  if (panel.transferOk) {
+    panel.showConfirming();
+    if (!GpibQuery(g, std::string(kOpcQueryLower) + d)) {
+      ShowGpibFailure(g, prompter);
+      panel.transferOk = false;
+    } else if (!IsAcknowledged(g.reply, d)) {
+      panel.transferOk = false;
+    }
+  }
+  GpibSetTimeout(g, kGpibT3s);
+  const bool ok = Finish(panel, prompter);
+  GpibClose(g);
+  return ok;
+}
+
+namespace {
+
+// Everything between opening and closing the port; SerialError escapes to the caller.
+bool SendOverOpenPort(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                      std::span<const std::uint8_t> payload, TransferPanel& panel,
+                      Prompter& prompter) {
+  const std::string& d = target.delimiter;
+  const SerialTiming& timing = target.timing;
+  if (!SerialIdentify(link, target, true, prompter)) return false;
+  if (SerialSendText(link, std::string(kByteOrderNormalOpc) + d, true, timing) &&
+      !IsAcknowledged(ReadSerialReply(link, AcknowledgeReplyLength(d)), d)) {
+    prompter.warn(ERRMSG(21));
+    return false;
+  }
+
+  panel.transferOk = true;
+  panel.showTransferring();
+  if (!SerialSendText(link, BuildStoreHeader(memory), true, timing)) panel.transferOk = false;
+  SendPieces(payload, Interface::Serial, panel, [&](std::span<const std::uint8_t> piece) {
+    if (link.send(piece)) return true;
+    prompter.warn(ERRMSG(21));
+    return false;
+  });
+  WaitSerialDrained(link, timing.drainStall,
+                    [&timing](std::chrono::milliseconds ms) { SerialSleep(timing, ms); });
+  SerialSleep(timing, timing.settle);
+
+  const bool blockFailed = !panel.transferOk;
+  if (panel.transferOk) {
+    panel.showConfirming();
+    // The instrument holds CTS while it stores the block.
+    std::chrono::milliseconds waited{0};
+    while (SerialCtsHeld(link)) {
+      if (waited >= timing.ctsLimit) {
+        panel.transferOk = false;
+        break;
+      }
+      panel.letEventsRun();
+      SerialSleep(timing, std::chrono::milliseconds{10});
+      waited += std::chrono::milliseconds{10};
+    }
+  }
+  if (panel.transferOk) {
+    const std::chrono::milliseconds previous = link.readTimeout();
+    link.setReadTimeout(timing.longTimeout);
+    if (!SerialSendText(link, std::string(kOpcQuery) + d, false, timing) ||
+        !IsAcknowledged(ReadSerialReply(link, AcknowledgeReplyLength(d)), d))
+      panel.transferOk = false;
+    link.setReadTimeout(previous);
+  }
+  // A block cut short leaves the instrument waiting for the rest of it.
+  if (blockFailed) prompter.warn(IMFMSG(21));
+  return Finish(panel, prompter);
+}
+
+}  // namespace
+
+bool SendViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                   std::span<const std::uint8_t> payload, TransferPanel& panel,
+                   Prompter& prompter) {
+  bool ok = false;
+  try {
+    link.open(target.port);
+    ok = SendOverOpenPort(link, target, memory, payload, panel, prompter);
+  } catch (const SerialError& e) {
+    prompter.showText(e.what(), Icon::Warning);
+    ok = false;
+    panel.transferOk = false;
+    panel.showIdle();
+  }
+  link.close();
+  return ok;
+}
+
+}  // namespace averoz

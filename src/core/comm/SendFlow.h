@@ -1,0 +1,25 @@
+#pragma once
+// Trans > Send: the step-by-step sequences that write one payload into an instrument memory,
+// over GPIB or RS-232C. Every message goes through the prompter; the dialog's states, its
+// progress and Abort through the panel. Both return true when the instrument confirmed the
+// block (IMFMSG 14 was shown).
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "core/app/Prompter.h"
+#include "core/comm/TransferPanel.h"
+
+namespace averoz {
+
+class SerialLink;
+
+bool SendViaGpib(const GpibTarget& target, std::string_view memory,
+                 std::span<const std::uint8_t> payload, TransferPanel& panel, Prompter& prompter);
+
+// The link is opened with target.port and closed again on every path.
+bool SendViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                   std::span<const std::uint8_t> payload, TransferPanel& panel,
+                   Prompter& prompter);
+
+}  // namespace averoz

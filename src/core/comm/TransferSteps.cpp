@@ -1,0 +1,73 @@
+// Steps that the send and receive sequences share.
+#include "core/comm/TransferSteps.h"
+
+#include <thread>
+#include <vector>
+
+#include "core/comm/Protocol.h"
+#include "core/comm/SerialLink.h"
+
+namespace averoz {
+
+void Inform(Prompter& prompter, MessageId id) {
+  prompter.ask(Message{id, {}, {}}, Buttons::Ok, Icon::Information);
+}
+
+void ShowGpibFailure(const GpibState& g, Prompter& prompter) {
+  if (g.failure) prompter.warn(*g.failure);
+}
+
+bool GpibConnect(GpibState& g, const GpibTarget& target, Prompter& prompter) {
+  if (!GpibLoad(g, target.library) || !GpibOpen(g, target.board, target.address) ||
+      !GpibQuery(g, std::string(kIdentityQuery) + target.delimiter)) {
+    ShowGpibFailure(g, prompter);
+    return false;
+  }
+  if (!CheckIdentity(g.reply, target.modelPrefix, prompter)) {
+    GpibClose(g);
+    return false;
+  }
+  return true;
+}
+
+void SerialSleep(const SerialTiming& timing, std::chrono::milliseconds duration) {
+  if (timing.sleep) {
+    timing.sleep(duration);
+  } else {
+    std::this_thread::sleep_for(duration);
+  }
+}
+
+bool SerialSendText(SerialLink& link, std::string_view text, bool drain,
+                    const SerialTiming& timing) {
+  if (!link.sendText(text)) return false;
+  if (drain)
+    WaitSerialDrained(link, timing.drainStall,
+                      [&timing](std::chrono::milliseconds ms) { SerialSleep(timing, ms); });
+  return true;
+}
+
+std::string ReadSerialReply(SerialLink& link, std::size_t length) {
+  std::vector<std::uint8_t> buffer(kSerialReplyBuffer, 0);
+  if (length > buffer.size()) length = buffer.size();
+  const long got = link.read(std::span(buffer.data(), length));
+  if (got <= 0) return {};
+  return std::string(buffer.begin(), buffer.begin() + got);
+}
+
+bool SerialIdentify(SerialLink& link, const SerialTarget& target, bool drain,
+                    Prompter& prompter) {
+  if (!SerialSendText(link, std::string(kIdentityQuery) + target.delimiter, drain,
+                      target.timing)) {
+    prompter.warn(ERRMSG(22));
+    return false;
+  }
+  const std::string reply = ReadSerialReply(link, IdentityReplyLength(target.delimiter));
+  if (reply.empty()) {
+    prompter.warn(ERRMSG(22));
+    return false;
+  }
+  return CheckIdentity(reply, target.modelPrefix, prompter);
+}
+
+}  // namespace averoz

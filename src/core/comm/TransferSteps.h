@@ -1,0 +1,37 @@
+#pragma once
+// Steps that the send and receive sequences share.
+#include <chrono>
+#include <string>
+#include <string_view>
+
+#include "core/app/Prompter.h"
+#include "core/comm/Gpib.h"
+#include "core/comm/TransferPanel.h"
+
+namespace averoz {
+
+class SerialLink;
+
+// The information box with a catalog entry (the final boxes of a transfer).
+void Inform(Prompter& prompter, MessageId id);
+// Shows the failure message a GPIB operation left, if any.
+void ShowGpibFailure(const GpibState& g, Prompter& prompter);
+
+// Load, open and "*IDN?" with its check. False after the message; the library is closed
+// when the identity was read and refused, and otherwise unloaded with the state.
+bool GpibConnect(GpibState& g, const GpibTarget& target, Prompter& prompter);
+
+// The serial reply buffer: cleared to zeros before every read, 256 bytes.
+inline constexpr std::size_t kSerialReplyBuffer = 256;
+// Reads at most length bytes as a reply; "" on a read that brought nothing (or failed).
+std::string ReadSerialReply(SerialLink& link, std::size_t length);
+// "*IDN?" and its check over the serial line. drain: wait for the queue before reading
+// (the send does, the receive does not). False after the message.
+bool SerialIdentify(SerialLink& link, const SerialTarget& target, bool drain,
+                    Prompter& prompter);
+// Sends a text; with drain, waits until it has left the port.
+bool SerialSendText(SerialLink& link, std::string_view text, bool drain,
+                    const SerialTiming& timing);
+void SerialSleep(const SerialTiming& timing, std::chrono::milliseconds duration);
+
+}  // namespace averoz
