@@ -1,6 +1,7 @@
 // The command surface offscreen: menus, shortcuts, tool bars and their remembered
 // visibility, the layout for the active document, Help.
 #include <QAction>
+#include <QClipboard>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -163,6 +164,14 @@ class TestCommandSurface : public QObject {
     // A new document takes the stored setting.
     auto* next = form->FileNewMod1Execute();
     QVERIFY(!next->doc().lineDisp);
+  }
+
+  void copyImagePutsTheDocumentOnTheClipboard() {
+    startForm();
+    QGuiApplication::clipboard()->clear();
+    form->action("mnEditCopyImage")->trigger();
+    const QImage image = QGuiApplication::clipboard()->image();
+    QCOMPARE(image.size(), form->activeDocument()->size());
   }
 
   void helpWithoutTheHelpFile() {
