@@ -1,0 +1,85 @@
+#pragma once
+// What the send and receive sequence tests share: the simulated instrument behind the GPIB
+// driver library and on a pseudo-terminal, targets pointing at them, and test payloads.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+#include "core/comm/Gpib.h"
+#include "core/comm/Protocol.h"
+#include "core/comm/TransferPanel.h"
+#include "support/FakePrompter.h"
+#include "support/RecordingPanel.h"
+
+#ifdef NQSIM_GPIB_LIBRARY
+#include "support/NqsimGpib.h"
+#endif
+#ifdef NQSIM_PTY
+#include "PtySerial.h"
+#include "support/PtyLink.h"
+#endif
+
+namespace averoz::test {
+
+// A waveform of 16384 distinct-looking codes, as its payload bytes.
+inline std::vector<std::uint8_t> RampPayload(int seed) {
+  std::vector<std::int32_t> samples(kBlockWords);
+  for (std::size_t i = 0; i < samples.size(); ++i)
+    samples[i] = static_cast<std::int32_t>((i * 7 + std::size_t(seed) * 131) % 4096);
+  return BuildPayload(samples);
+}
+
+inline std::vector<std::int32_t> Words(const std::vector<std::uint8_t>& bytes) {
+  std::vector<std::int32_t> words;
+  DecodeReceivedBlock(bytes, words);
+  return words;
+}
+
+#ifdef NQSIM_GPIB_LIBRARY
+class GpibFlowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::unsetenv("NQSIM_FAULT");
+    ::unsetenv("NQSIM_IDN");
+    ASSERT_TRUE(sim.ok());
+    sim.reset();
+    target.library = NQSIM_GPIB_LIBRARY;
+  }
+  NqsimGpib sim{NQSIM_GPIB_LIBRARY};
+  GpibTarget target;
+  RecordingPanel panel;
+  FakePrompter prompter;
+};
+#endif
+
+#ifdef NQSIM_PTY
+// Every wait shortened so that time-out paths take a fraction of a second.
+class SerialFlowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    try {
+      sim.emplace();
+    } catch (const std::system_error& e) {
+      GTEST_SKIP() << "no pseudo-terminal: " << e.what();
+    }
+    link = std::make_unique<PtyLink>(sim->slavePath());
+    link->setReadTimeout(std::chrono::milliseconds{300});
+    target.port = MakeSerialSettings(0, 3, 0, 1, 0);  // 9600 bit/s
+    target.timing.longTimeout = std::chrono::milliseconds{300};
+    target.timing.settle = std::chrono::milliseconds{1};
+    target.timing.ctsLimit = std::chrono::milliseconds{50};
+    target.timing.drainStall = std::chrono::milliseconds{50};
+  }
+  std::optional<nqsim::PtySerial> sim;
+  std::unique_ptr<PtyLink> link;
+  SerialTarget target;
+  RecordingPanel panel;
+  FakePrompter prompter;
+};
+#endif
+
+}  // namespace averoz::test

@@ -1,0 +1,53 @@
+#pragma once
+// Test-side handle on the simulated GPIB driver library: keeps it loaded, so the simulated
+// instrument's memories outlive the loads and unloads of the code under test, and reaches its
+// control functions. Needs the nqsim_gpib_user() compile definitions.
+#include <dlfcn.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "nqsim_control.h"
+
+namespace averoz::test {
+
+class NqsimGpib {
+ public:
+  explicit NqsimGpib(const char* path) : handle_(dlopen(path, RTLD_NOW | RTLD_LOCAL)) {}
+  ~NqsimGpib() {
+    if (handle_) dlclose(handle_);
+  }
+  NqsimGpib(const NqsimGpib&) = delete;
+  NqsimGpib& operator=(const NqsimGpib&) = delete;
+
+  bool ok() const { return handle_ != nullptr; }
+  void reset() const { fn<nqsim_reset_fn>("nqsim_reset")(); }
+  // 0, or -1 for an unknown fault name.
+  int fault(const char* name) const { return fn<nqsim_set_fault_fn>("nqsim_set_fault")(name); }
+  void identity(const char* line) const { fn<nqsim_set_identity_fn>("nqsim_set_identity")(line); }
+  std::vector<long> writeSizes() const {
+    std::vector<long> sizes(fn<nqsim_write_count_fn>("nqsim_write_count")());
+    for (std::size_t i = 0; i < sizes.size(); ++i)
+      sizes[i] = fn<nqsim_write_size_fn>("nqsim_write_size")(i);
+    return sizes;
+  }
+  std::vector<std::uint8_t> memory(int n) const {
+    std::vector<std::uint8_t> m(32768);
+    fn<nqsim_read_memory_fn>("nqsim_read_memory")(n, m.data(), m.size());
+    return m;
+  }
+  void load(int n, const std::vector<std::uint8_t>& bytes) const {
+    fn<nqsim_load_memory_fn>("nqsim_load_memory")(n, bytes.data(), bytes.size());
+  }
+  int timeoutCode() const { return fn<nqsim_int_fn>("nqsim_timeout_code")(); }
+  bool online() const { return fn<nqsim_int_fn>("nqsim_online")() != 0; }
+
+ private:
+  template <class F>
+  F fn(const char* name) const {
+    return reinterpret_cast<F>(dlsym(handle_, name));
+  }
+  void* handle_;
+};
+
+}  // namespace averoz::test
