@@ -1,0 +1,58 @@
+// "Receive from NQ".
+#include "ui/comm/Tfrmreceiv.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+#include "core/comm/Protocol.h"
+#include "core/comm/ReceiveFlow.h"
+#include "platform/QtSerialLink.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/TMainForm.h"
+#include "ui/files/CenterOn.h"
+
+namespace averoz {
+
+Tfrmreceiv::Tfrmreceiv(TMainForm& main) : TransferDialog(main, true) {
+  setObjectName(QStringLiteral("Tfrmreceiv"));
+  setWindowTitle(QStringLiteral("Receive from NQ"));
+}
+
+Tfrmreceiv& Tfrmreceiv::of(TMainForm& main) {
+  if (auto* dialog = main.findChild<Tfrmreceiv*>(QStringLiteral("Tfrmreceiv"),
+                                                 Qt::FindDirectChildrenOnly))
+    return *dialog;
+  return *new Tfrmreceiv(main);
+}
+
+int Tfrmreceiv::execDialog() {
+  FormShow();
+  adjustSize();
+  CenterOnParent(*this);
+  return exec();
+}
+
+void Tfrmreceiv::bnOKClick() {
+  bnOK_->setEnabled(false);
+  const std::string memory = cbblock_->currentText().toStdString();
+  Prompter& prompter = main_.prompter();
+  std::vector<std::int32_t> words;
+  int result = 0;
+  if (cbMethod_->currentIndex() == 0) {
+    result = ReceiveViaGpib(gpibTarget(), memory, *this, prompter, words);
+  } else {
+    QtSerialLink link(AppContext::instance().settings());
+    result = ReceiveViaSerial(link, serialTarget(), memory, *this, prompter, words);
+  }
+  if (const auto message = ReceiveResultMessage(result)) {
+    prompter.warn(*message);
+  } else {
+    // The decoded words become the samples as they are, in a new Modulation document.
+    main_.loadSamples.assign(words.begin(), words.end());
+    main_.CloseUntouchedStartup();
+    main_.OpenDocument(0, QString(), static_cast<int>(kBlockWords));
+  }
+  bnOK_->setEnabled(true);
+}
+
+}  // namespace averoz

@@ -1,0 +1,32 @@
+#pragma once
+// Trans > Send: "Send to NQ", which writes the payload of the document it was opened for into
+// the chosen instrument memory.
+#include <cstdint>
+#include <vector>
+
+#include "ui/comm/TransferDialog.h"
+
+namespace averoz {
+
+class Tfrmtrans : public TransferDialog {
+  Q_OBJECT
+ public:
+  explicit Tfrmtrans(TMainForm& main);
+
+  // The dialog of the main window, made on first use and reused.
+  static Tfrmtrans& of(TMainForm& main);
+
+  // Builds the payload, resets the memory choice to "0" and shows the dialog modally; the
+  // payload is dropped again when it closes.
+  int execWith(std::vector<std::uint8_t> payload);
+  // The payload of the open dialog (empty when closed).
+  const std::vector<std::uint8_t>& transferPayload() const { return transferPayload_; }
+
+ protected:
+  void bnOKClick() override;
+
+ private:
+  std::vector<std::uint8_t> transferPayload_;
+};
+
+}  // namespace averoz

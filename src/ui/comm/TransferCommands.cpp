@@ -1,0 +1,61 @@
+// The Trans menu's Send and Receive commands.
+#include "ui/comm/TransferCommands.h"
+
+#include "core/app/Prompter.h"
+#include "core/comm/Protocol.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/TMainForm.h"
+#include "ui/comm/TfrmTransCfg.h"
+#include "ui/comm/Tfrmreceiv.h"
+#include "ui/comm/Tfrmtrans.h"
+#include "ui/files/FileCommands.h"
+#include "ui/wave/TfrmWave.h"
+#include "ui/wave/WaveGenerateAction.h"
+
+namespace averoz {
+namespace {
+
+bool IsSavedAsBinary(const DocumentWindow& document) {
+  return document.isSaved() && !document.fileName().isEmpty();
+}
+
+// A GPIB address of -1 (the key missing) means the interface has never been set up: the
+// user is sent to Configure Interface instead of a transfer.
+bool InterfaceConfigured(TMainForm& main) {
+  if (AppContext::instance().settings().ReadInteger("GPIB", "Address", -1) != -1) return true;
+  main.prompter().warn(IMFMSG(10));
+  TfrmTransCfg::Execute(&main);
+  return false;
+}
+
+}  // namespace
+
+bool EnsureSavedAsBinary(TMainForm& main, DocumentWindow& document) {
+  if (IsSavedAsBinary(document)) return true;
+  main.prompter().ask(Message{IMFMSG(11), {}, {}}, Buttons::Ok, Icon::Information);
+  SaveDocument(main, document, true);
+  return IsSavedAsBinary(document);
+}
+
+void mnTransSendClick(TMainForm& main, DocumentWindow& document) {
+  // Only waveform documents exist as windows so far; a pattern document would send its
+  // pattern file image.
+  auto* wave = qobject_cast<TfrmWave*>(&document);
+  if (!wave) return;
+  if (!RunCheckUndefinedTail(main, *wave)) return;
+  if (!EnsureSavedAsBinary(main, document)) return;
+  if (!InterfaceConfigured(main)) return;
+  if (main.documentCount() == 0) return;
+  Tfrmtrans::of(main).execWith(BuildPayload(wave->doc().waveData));
+}
+
+void mnTransReceiveClick(TMainForm& main) {
+  if (main.documentCount() >= TMainForm::kMaxDocuments) {
+    main.prompter().warn(ERRMSG(27));
+    return;
+  }
+  if (!InterfaceConfigured(main)) return;
+  Tfrmreceiv::of(main).execDialog();
+}
+
+}  // namespace averoz
