@@ -6,6 +6,7 @@
 
 #include "ui/app/TMainForm.h"
 #include "ui/comm/TfrmTransCfg.h"
+#include "ui/comm/TransferCommands.h"
 #include "ui/files/FileCommands.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
@@ -58,6 +59,8 @@ void InstallCommandRoutes(TMainForm& main) {
   OnWave(main, "pmResize", mnMathResizeClick);
 
   main.setAppCommandHandler("mnTransConfig", [](TMainForm& m) { TfrmTransCfg::Execute(&m); });
+  main.setCommandHandler("mnTransSend", mnTransSendClick);
+  main.setAppCommandHandler("mnTransReceive", mnTransReceiveClick);
   InstallFileCommands(main);
 }
 
