@@ -1,0 +1,303 @@
+// Trans > Send and Trans > Receive through the real main window and dialogs, offscreen, with
+// the simulated GPIB driver library named in the settings file beside the test executable.
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "core/comm/Protocol.h"
+#include "support/FakePrompter.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/TMainForm.h"
+#include "ui/comm/TfrmTransCfg.h"
+#include "ui/comm/Tfrmreceiv.h"
+#include "ui/comm/Tfrmtrans.h"
+#include "ui/files/FileChooser.h"
+#include "ui/files/FileServices.h"
+#include "ui/wave/TfrmWave.h"
+
+#ifdef NQSIM_GPIB_LIBRARY
+#include "support/NqsimGpib.h"
+#endif
+
+using namespace averoz;
+
+namespace {
+
+using Ids = std::vector<MessageId>;
+
+// Cancels every file dialog.
+class CancellingChooser : public FileChooser {
+ public:
+  int asked = 0;
+  std::optional<std::string> Open(const OpenDialogRequest&) override {
+    ++asked;
+    return std::nullopt;
+  }
+  std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override {
+    ++asked;
+    return std::nullopt;
+  }
+};
+
+// Runs a script on the first modal dialog that appears while a command runs, then closes it
+// if the script left it open. Gives up after a few seconds so that no test can hang.
+class ModalScript : public QObject {
+ public:
+  explicit ModalScript(std::function<void(QDialog&)> script) : script_(std::move(script)) {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, [this] { poll(); });
+    timer_.start();
+  }
+  bool ran() const { return ran_; }
+  QString title;
+
+ private:
+  void poll() {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog) {
+      timer_.stop();
+      ran_ = true;
+      title = dialog->windowTitle();
+      script_(*dialog);
+      if (dialog->isVisible()) dialog->reject();
+    } else if (++polls_ > 1000) {
+      timer_.stop();
+    }
+  }
+  std::function<void(QDialog&)> script_;
+  QTimer timer_;
+  bool ran_ = false;
+  int polls_ = 0;
+};
+
+template <class T>
+T* Child(QWidget& dialog, const char* name) {
+  return dialog.findChild<T*>(QLatin1String(name));
+}
+
+std::vector<std::int32_t> Ramp(int seed) {
+  std::vector<std::int32_t> samples(kBlockWords);
+  for (std::size_t i = 0; i < samples.size(); ++i)
+    samples[i] = static_cast<std::int32_t>((i * 5 + std::size_t(seed) * 97) % 4096);
+  return samples;
+}
+
+void WriteSettings(const QString& text) {
+  QFile file(AppContext::besideExecutable(QStringLiteral(".INI")));
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(text.toUtf8());
+}
+
+}  // namespace
+
+class TestTransfer : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<TMainForm> form;
+  test::FakePrompter prompter;
+  CancellingChooser chooser;
+#ifdef NQSIM_GPIB_LIBRARY
+  std::unique_ptr<test::NqsimGpib> sim;
+#endif
+
+  // The start-up document, complete and saved, holding the ramp of seed.
+  TfrmWave& SavedWave(int seed) {
+    auto* wave = qobject_cast<TfrmWave*>(form->activeDocument());
+    Q_ASSERT(wave);
+    wave->doc().waveData = Ramp(seed);
+    wave->setFileName(QStringLiteral("/tmp/sendrecv-test.awf"));
+    wave->setSaved(true);
+    return *wave;
+  }
+
+ private slots:
+  void initTestCase() {
+#ifndef NQSIM_GPIB_LIBRARY
+    QSKIP("the instrument simulator is not part of this build");
+#else
+    sim = std::make_unique<test::NqsimGpib>(NQSIM_GPIB_LIBRARY);
+    QVERIFY(sim->ok());
+#endif
+  }
+
+  void init() {
+#ifdef NQSIM_GPIB_LIBRARY
+    sim->reset();
+    WriteSettings(QStringLiteral("[GPIB]\nAddress=4\nLibrary=%1\n").arg(NQSIM_GPIB_LIBRARY));
+#endif
+    prompter = test::FakePrompter();
+    chooser = CancellingChooser();
+    form = std::make_unique<TMainForm>();
+    form->setPrompter(&prompter);
+    FileServices::of(*form).setChooser(&chooser);
+    form->CreateStartupDocument();
+    form->show();
+    QCoreApplication::processEvents();
+  }
+
+  void cleanup() {
+    if (form)
+      for (DocumentWindow* doc : form->documents()) doc->setSaved(true);
+    form.reset();
+    QFile::remove(AppContext::besideExecutable(QStringLiteral(".INI")));
+  }
+
+#ifdef NQSIM_GPIB_LIBRARY
+  void sendDialogControlsAndRoundTrip() {
+    TfrmWave& wave = SavedWave(1);
+    bool idleBefore = false;
+    ModalScript script([&](QDialog& d) {
+      auto* block = Child<QComboBox>(d, "cbblock");
+      auto* method = Child<QComboBox>(d, "cbMethod");
+      QCOMPARE(block->currentText(), QStringLiteral("0"));
+      QCOMPARE(method->currentText(), QStringLiteral("GPIB"));
+      QCOMPARE(Child<QPushButton>(d, "bnOK")->text(), QStringLiteral("Send"));
+      QCOMPARE(Child<QPushButton>(d, "bnCancel")->text(), QStringLiteral("Cancel"));
+      QCOMPARE(Child<QPushButton>(d, "bnAbort")->text(), QStringLiteral("Abort"));
+      QVERIFY(Child<QLabel>(d, "imgPC") && Child<QLabel>(d, "imgPG"));
+      idleBefore = Child<QPushButton>(d, "bnAbort")->isHidden() &&
+                   Child<QLabel>(d, "lblinfo")->isHidden();
+      block->setCurrentIndex(2);
+      Child<QPushButton>(d, "bnOK")->click();
+      // Back to idle, still open.
+      QVERIFY(d.isVisible());
+      QVERIFY(Child<QPushButton>(d, "bnAbort")->isHidden());
+      QVERIFY(Child<QPushButton>(d, "bnOK")->isEnabled());
+      QCOMPARE(Child<QProgressBar>(d, "pbaccess")->value(), 0);
+      Child<QPushButton>(d, "bnCancel")->click();
+    });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(script.ran());
+    QCOMPARE(script.title, QStringLiteral("Send to NQ"));
+    QVERIFY(idleBefore);
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(14)});
+    QVERIFY(sim->memory(2) == BuildPayload(wave.doc().waveData));
+    // The payload is dropped when the dialog closes; the memory is back at "0" next time.
+    QVERIFY(Tfrmtrans::of(*form).transferPayload().empty());
+    ModalScript again([&](QDialog& d) {
+      QCOMPARE(Child<QComboBox>(d, "cbblock")->currentText(), QStringLiteral("0"));
+    });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(again.ran());
+  }
+
+  void receiveOpensNewDocuments() {
+    const auto stored = BuildPayload(Ramp(2));
+    sim->load(1, stored);
+    ModalScript script([&](QDialog& d) {
+      QCOMPARE(Child<QLabel>(d, "lblWave")->text(), QStringLiteral("Memory Select"));
+      QCOMPARE(Child<QPushButton>(d, "bnOK")->text(), QStringLiteral("Receive"));
+      Child<QComboBox>(d, "cbblock")->setCurrentIndex(1);
+      Child<QPushButton>(d, "bnOK")->click();
+      Child<QPushButton>(d, "bnOK")->click();
+      QVERIFY(d.isVisible());  // stays open for the next memory
+    });
+    QAction* receive = form->action(QStringLiteral("mnTransReceive"));
+    QVERIFY(receive);
+    receive->trigger();
+    QVERIFY(script.ran());
+    QCOMPARE(script.title, QStringLiteral("Receive from NQ"));
+    QVERIFY(prompter.shown.empty());
+    // The untouched start-up document made way; two documents with consecutive counters.
+    const QList<DocumentWindow*> docs = form->documents();
+    QCOMPARE(docs.size(), 2);
+    QCOMPARE(docs[0]->caption(), QStringLiteral("pcwav002"));
+    QCOMPARE(docs[1]->caption(), QStringLiteral("pcwav003"));
+    for (DocumentWindow* doc : docs) {
+      auto* wave = qobject_cast<TfrmWave*>(doc);
+      QVERIFY(wave);
+      QCOMPARE(wave->docKind(), 0);
+      QVERIFY(wave->fileName().isEmpty());
+      QVERIFY(wave->doc().waveData == Ramp(2));
+    }
+  }
+
+  void refusedIdentity() {
+    QVERIFY(sim->fault("one_field_idn") == 0);
+    SavedWave(3);
+    ModalScript send([](QDialog& d) {
+      Child<QPushButton>(d, "bnOK")->click();
+      QVERIFY(Child<QPushButton>(d, "bnOK")->isEnabled());
+    });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(send.ran());
+    QCOMPARE(prompter.ids(), Ids{ERRMSG(20)});
+
+    prompter.shown.clear();
+    ModalScript receive([](QDialog& d) { Child<QPushButton>(d, "bnOK")->click(); });
+    form->RunFileCommand(QStringLiteral("mnTransReceive"));
+    QVERIFY(receive.ran());
+    QCOMPARE(prompter.ids(), (Ids{ERRMSG(20), ERRMSG(12)}));
+    QCOMPARE(form->documentCount(), 1);
+  }
+
+  void abortIsReachableDuringTheBlock() {
+    SavedWave(4);
+    bool abortShown = false;
+    ModalScript script([&](QDialog& d) {
+      auto* abort = Child<QPushButton>(d, "bnAbort");
+      auto* progress = Child<QProgressBar>(d, "pbaccess");
+      QObject::connect(progress, &QProgressBar::valueChanged, &d, [&, abort](int value) {
+        if (value != 10) return;
+        abortShown = abort->isVisible() && abort->isEnabled() &&
+                     !Child<QPushButton>(d, "bnOK")->isEnabled() &&
+                     Child<QLabel>(d, "lblinfo")->isVisible();
+        QTest::mouseClick(abort, Qt::LeftButton);
+      });
+      Child<QPushButton>(d, "bnOK")->click();
+      QObject::disconnect(progress, nullptr, &d, nullptr);
+    });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(script.ran());
+    QVERIFY(abortShown);
+    QCOMPARE(prompter.ids(), Ids{ERRMSG(21)});
+    QVERIFY(sim->memory(0) == std::vector<std::uint8_t>(kBlockCount, 0));
+  }
+
+  void unsavedDocumentAsksForSaveAs() {
+    TfrmWave& wave = SavedWave(5);
+    wave.setSaved(false);
+    ModalScript script([](QDialog&) {});
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(11)});
+    QCOMPARE(chooser.asked, 1);  // Save As, cancelled: no send
+    QCoreApplication::processEvents();
+    QVERIFY(!script.ran());
+  }
+
+  void unconfiguredInterfaceOpensTheConfiguration() {
+    WriteSettings(QStringLiteral("[GPIB]\nLibrary=%1\n").arg(NQSIM_GPIB_LIBRARY));
+    SavedWave(6);
+    ModalScript send([](QDialog&) {});
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(send.ran());
+    QCOMPARE(send.title, QStringLiteral("Configure Interface"));
+    ModalScript receive([](QDialog&) {});
+    form->RunFileCommand(QStringLiteral("mnTransReceive"));
+    QVERIFY(receive.ran());
+    QCOMPARE(receive.title, QStringLiteral("Configure Interface"));
+    QCOMPARE(prompter.ids(), (Ids{IMFMSG(10), IMFMSG(10)}));
+    QCOMPARE(sim->writeSizes().size(), std::size_t(0));
+  }
+
+  void receiveRefusedWithThirtyWindows() {
+    while (form->documentCount() < TMainForm::kMaxDocuments) QVERIFY(form->FileNewMod1Execute());
+    ModalScript script([](QDialog&) {});
+    form->RunFileCommand(QStringLiteral("mnTransReceive"));
+    QCOMPARE(prompter.ids(), Ids{ERRMSG(27)});
+    QCoreApplication::processEvents();
+    QVERIFY(!script.ran());
+  }
+#endif
+};
+
+QTEST_MAIN(TestTransfer)
+#include "tst_transfer.moc"
