@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
+
 #include "TransferFixtures.h"
 
 namespace averoz::test {
@@ -11,6 +14,80 @@ namespace {
 
 using Ids = std::vector<MessageId>;
 using States = std::vector<std::string>;
+
+
+// A port that answers from a script and can hold CTS for good.
+class ScriptedLink final : public SerialLink {
+ public:
+  std::deque<std::string> replies;
+  std::vector<std::string> sentTexts;
+  std::size_t sentBytes = 0;
+  std::vector<std::size_t> readSizes;
+  CtsState cts = CtsState::Unknown;
+
+  void open(const SerialSettings&) override { open_ = true; }
+  bool isOpen() const override { return open_; }
+  void close() override { open_ = false; }
+  bool send(std::span<const std::uint8_t> bytes) override {
+    if (!open_) return false;
+    if (bytes.size() < 64) sentTexts.emplace_back(bytes.begin(), bytes.end());
+    sentBytes += bytes.size();
+    return true;
+  }
+  std::size_t pendingBytes() const override { return 0; }
+  long read(std::span<std::uint8_t> buffer) override {
+    readSizes.push_back(buffer.size());
+    if (replies.empty()) return 0;
+    const std::string r = replies.front();
+    replies.pop_front();
+    const std::size_t n = std::min(r.size(), buffer.size());
+    std::copy_n(r.begin(), n, buffer.begin());
+    return long(n);
+  }
+  void setReadTimeout(std::chrono::milliseconds) override {}
+  std::chrono::milliseconds readTimeout() const override { return kSerialDefaultTimeout; }
+  CtsState ctsState() const override { return cts; }
+
+ private:
+  bool open_ = false;
+};
+
+TEST(SerialSendCts, HeldForGoodEndsTheWaitAsAFailureWithoutTheFinalQuery) {
+  ScriptedLink link;
+  link.replies = {"NQSIM,NQ-2000,0,1.00\r\n", "+1\r\n"};
+  link.cts = CtsState::Held;
+  SerialTarget target;
+  target.timing.ctsLimit = std::chrono::milliseconds{100};
+  long slept = 0;
+  target.timing.sleep = [&slept](std::chrono::milliseconds ms) { slept += long(ms.count()); };
+  RecordingPanel panel;
+  FakePrompter prompter;
+  EXPECT_FALSE(SendViaSerial(link, target, "0", RampPayload(11), panel, prompter));
+  EXPECT_EQ(prompter.ids(), Ids{ERRMSG(21)});
+  EXPECT_EQ(panel.states, (States{"transferring", "confirming", "idle"}));
+  EXPECT_EQ(link.sentBytes, 7u + 27u + 25u + kBlockCount);  // no "*OPC?" after the block
+  EXPECT_GE(panel.eventRuns, 10);  // events ran while waiting
+  EXPECT_LT(slept, 1000);
+  EXPECT_FALSE(link.isOpen());
+}
+
+TEST(SerialSendCts, LfDelimiterAsksForTwentyFourAndThreeBytes) {
+  ScriptedLink link;
+  link.replies = {"NQSIM,NQ-2000,0,1.00\n", "+1\n", "+1\n"};
+  SerialTarget target;
+  target.delimiter = "\n";
+  target.timing.sleep = [](std::chrono::milliseconds) {};
+  RecordingPanel panel;
+  FakePrompter prompter;
+  EXPECT_TRUE(SendViaSerial(link, target, "1", RampPayload(12), panel, prompter));
+  EXPECT_EQ(prompter.ids(), Ids{IMFMSG(14)});
+  ASSERT_GE(link.sentTexts.size(), 3u);
+  EXPECT_EQ(link.sentTexts[0], "*IDN?\n");
+  EXPECT_EQ(link.sentTexts[1], ":ARB:DATA:BORD NORM;*OPC?\n");
+  EXPECT_EQ(link.sentTexts[2], ":ARB:DATA:MEM1 #800032768");
+  EXPECT_EQ(link.sentTexts.back(), "*OPC?\n");
+  EXPECT_EQ(link.readSizes, (std::vector<std::size_t>{24, 3, 3}));
+}
 
 #ifdef NQSIM_GPIB_LIBRARY
 
