@@ -4,6 +4,7 @@
 #include <QAction>
 #include <utility>
 
+#include "ui/app/BrowserRoutes.h"
 #include "ui/app/TMainForm.h"
 #include "ui/comm/TfrmTransCfg.h"
 #include "ui/comm/TransferCommands.h"
@@ -62,6 +63,7 @@ void InstallCommandRoutes(TMainForm& main) {
   main.setCommandHandler("mnTransSend", mnTransSendClick);
   main.setAppCommandHandler("mnTransReceive", mnTransReceiveClick);
   InstallFileCommands(main);
+  InstallBrowserRoutes(main);
 }
 
 }  // namespace averoz

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace averoz {
+class TMainForm;
+// Data View, the Color dialog, and the waveform windows' calls into the data browser.
+void InstallBrowserRoutes(TMainForm& main);
+}  // namespace averoz

@@ -1,0 +1,643 @@
+#include "ui/app/TfrmData.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/app/Prompter.h"
+#include "core/wave/ViewCursors.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/BrowserModel.h"
+#include "ui/app/TMainForm.h"
+#include "ui/wave/TfrmWave.h"
+#include "ui/wave/WaveView.h"
+
+namespace averoz {
+
+namespace {
+
+const QColor kStaleColor(255, 208, 162);  // 10670335: light orange
+
+TfrmData::Confirm& confirmHook() {
+  static TfrmData::Confirm c;
+  return c;
+}
+
+// The table reports the gestures the browser follows after the view has handled them, so
+// the current row is already the new one.
+class DataGrid : public QTableView {
+ public:
+  std::function<void()> mouseDown, mouseUp, wheeled, rightCtrlAltShift;
+  std::function<void(int)> keyUp;
+  using QTableView::QTableView;
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    constexpr auto kAll = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+    if (e->button() == Qt::RightButton && (e->modifiers() & kAll) == kAll && rightCtrlAltShift) {
+      rightCtrlAltShift();
+      return;
+    }
+    QTableView::mousePressEvent(e);
+    if (e->button() == Qt::LeftButton && mouseDown) mouseDown();
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    QTableView::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && mouseUp) mouseUp();
+  }
+  void wheelEvent(QWheelEvent* e) override {
+    QTableView::wheelEvent(e);
+    if (wheeled) wheeled();
+  }
+  void keyReleaseEvent(QKeyEvent* e) override {
+    QTableView::keyReleaseEvent(e);
+    if (keyUp && !e->isAutoRepeat()) keyUp(e->key());
+  }
+};
+
+bool IsNavigationKey(int key) {
+  switch (key) {
+    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_End: case Qt::Key_Home:
+    case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Left: case Qt::Key_Right:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+// Sits between the browsed document and its window: the window still gets every report,
+// and the browser also hears which samples changed.
+class TfrmData::DocTap : public WaveDocListener {
+ public:
+  explicit DocTap(TfrmData& browser) : browser_(browser) {}
+  void Attach(TfrmWave& wave) {
+    Detach();
+    wave_ = &wave;
+    wave.doc().SetListener(this);
+  }
+  void Detach() {
+    if (wave_) wave_->doc().SetListener(wave_.data());
+    wave_ = nullptr;
+  }
+  void DataChanged(int a, int b) override {
+    if (!wave_) return;
+    wave_->DataChanged(a, b);
+    browser_.ChangedRange(*wave_, a, b);
+  }
+  void UndoStateChanged(bool ready) override {
+    if (wave_) wave_->UndoStateChanged(ready);
+  }
+  void ModifiedChanged(bool modified) override {
+    if (wave_) wave_->ModifiedChanged(modified);
+  }
+  void SelectionChanged() override {
+    if (wave_) wave_->SelectionChanged();
+  }
+
+ private:
+  TfrmData& browser_;
+  QPointer<TfrmWave> wave_;
+};
+
+TfrmData::TfrmData(TMainForm& main)
+    : QWidget(&main, Qt::Window | Qt::WindowStaysOnTopHint), main_(main), tap_(new DocTap(*this)) {
+  setObjectName(QStringLiteral("frmData"));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+
+  model_ = new BrowserModel(this);
+  auto* grid = new DataGrid(this);
+  DGrid_ = grid;
+  DGrid_->setObjectName(QStringLiteral("DGrid"));
+  DGrid_->setModel(model_);
+  // Row 0 and column 0 are the headers: the view shows them frozen in its own headers.
+  DGrid_->setRowHidden(0, true);
+  DGrid_->setColumnHidden(0, true);
+  DGrid_->horizontalHeader()->setDefaultSectionSize(50);
+  DGrid_->verticalHeader()->setDefaultSectionSize(18);
+  DGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  DGrid_->verticalHeader()->setMinimumWidth(50);
+  DGrid_->setColumnWidth(1, 25);
+  DGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  DGrid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+  DGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
+  grid->mouseDown = [this] { GridMouseDown(); };
+  grid->mouseUp = [this] { GridMouseUp(); };
+  grid->keyUp = [this](int key) { GridKeyUp(key); };
+  grid->rightCtrlAltShift = [this] { DebugGesture(); };
+
+  tmDl_ = new QTimer(this);
+  tmDl_->setObjectName(QStringLiteral("tmDl"));
+  tmDl_->setSingleShot(true);
+  tmDl_->setInterval(1);
+  connect(tmDl_, &QTimer::timeout, this, [this] {
+    ShowRow(CurrentRow());
+    FollowRow(CurrentRow());
+  });
+  grid->wheeled = [this] { tmDl_->start(); };
+
+  Editundo1_ = new QAction(QStringLiteral("Undo"), this);
+  Editundo1_->setObjectName(QStringLiteral("Editundo1"));
+  Editundo1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  Editundo1_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(Editundo1_, &QAction::triggered, this, &TfrmData::Editundo1Execute);
+  EditRefresh1_ = new QAction(QStringLiteral("Refresh"), this);
+  EditRefresh1_->setObjectName(QStringLiteral("EditRefresh1"));
+  EditRefresh1_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+  EditRefresh1_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  connect(EditRefresh1_, &QAction::triggered, this, &TfrmData::EditRefresh1Execute);
+  addAction(Editundo1_);
+  addAction(EditRefresh1_);
+
+  auto* bar = new QToolBar(this);
+  bnUndo_ = new QToolButton(this);
+  bnUndo_->setObjectName(QStringLiteral("bnUndo"));
+  bnUndo_->setDefaultAction(Editundo1_);
+  bar->addWidget(bnUndo_);
+  edJump_ = new QLineEdit(this);
+  edJump_->setObjectName(QStringLiteral("edJump"));
+  edJump_->setMaxLength(6);
+  edJump_->setFixedWidth(50);
+  bar->addWidget(edJump_);
+  bnJump_ = new QPushButton(QStringLiteral("Jump"), this);
+  bnJump_->setObjectName(QStringLiteral("bnJump"));
+  bnJump_->setFocusPolicy(Qt::NoFocus);  // a click must not also leave edJump
+  bar->addWidget(bnJump_);
+  bnRefresh_ = new QToolButton(this);
+  bnRefresh_->setObjectName(QStringLiteral("bnRefresh"));
+  bnRefresh_->setDefaultAction(EditRefresh1_);
+  bnRefresh_->installEventFilter(this);
+  refreshSlot_ = bar->addWidget(bnRefresh_);
+  connect(bnJump_, &QPushButton::clicked, this, &TfrmData::bnJumpClick);
+  connect(edJump_, &QLineEdit::returnPressed, this, &TfrmData::bnJumpClick);
+  edJump_->installEventFilter(this);
+
+  lblCursor_ = new QLabel(this);
+  lblCursor_->setObjectName(QStringLiteral("lblCursor"));
+  lblCursor_->setFixedWidth(24);
+  edData_ = new QLineEdit(this);
+  edData_->setObjectName(QStringLiteral("edData"));
+  edData_->setMaxLength(6);
+  bnsave_ = new QPushButton(QStringLiteral("Save"), this);
+  bnsave_->setObjectName(QStringLiteral("bnsave"));
+  connect(bnsave_, &QPushButton::clicked, this, &TfrmData::bnsaveClick);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(lblCursor_);
+  bottom->addWidget(edData_, 1);
+  bottom->addWidget(bnsave_);
+
+  popup_ = new QMenu(this);
+  pmEditUndo_ = popup_->addAction(QStringLiteral("Undo"), this, &TfrmData::Editundo1Execute);
+  pmEditUndo_->setObjectName(QStringLiteral("pmEditUndo"));
+  pmSeparator_ = popup_->addSeparator();
+  pmEditRefresh_ =
+      popup_->addAction(QStringLiteral("Refresh"), this, &TfrmData::EditRefresh1Execute);
+  pmEditRefresh_->setObjectName(QStringLiteral("pmEditRefresh"));
+  connect(DGrid_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { popup_->popup(DGrid_->viewport()->mapToGlobal(pos)); });
+
+  Stb_ = new QStatusBar(this);
+  Stb_->setObjectName(QStringLiteral("Stb"));
+  Stb_->setSizeGripEnabled(false);
+  Stb_->hide();
+
+  tmanime_ = new QTimer(this);
+  tmanime_->setObjectName(QStringLiteral("tmanime"));
+  tmanime_->setInterval(500);
+  connect(tmanime_, &QTimer::timeout, this,
+          [this] { refreshSlot_->setVisible(!refreshSlot_->isVisible()); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(bar);
+  layout->addWidget(DGrid_, 1);
+  layout->addLayout(bottom);
+  layout->addWidget(Stb_);
+
+  ShowUpToDate();
+  resize(kWaveWidth, 400);
+  setMinimumWidth(kWaveWidth);
+}
+
+TfrmData::~TfrmData() {
+  tap_->Detach();
+  delete tap_;
+}
+
+TfrmData& TfrmData::instance(TMainForm& main) {
+  if (TfrmData* browser = find(main)) return *browser;
+  return *new TfrmData(main);
+}
+
+TfrmData* TfrmData::find(TMainForm& main) {
+  return main.findChild<TfrmData*>(QStringLiteral("frmData"), Qt::FindDirectChildrenOnly);
+}
+
+void TfrmData::setConfirm(Confirm confirm) { confirmHook() = std::move(confirm); }
+
+TfrmWave* TfrmData::browsedWindow() const {
+  if (browsedKey_.empty()) return nullptr;
+  for (DocumentWindow* doc : main_.documents())
+    if (auto* wave = qobject_cast<TfrmWave*>(doc))
+      if (wave->doc().browserKey == browsedKey_) return wave;
+  return nullptr;
+}
+
+bool TfrmData::IsBrowsed(const TfrmWave& wave) const {
+  return !browsedKey_.empty() && wave.doc().browserKey == browsedKey_;
+}
+
+// ---- binding -------------------------------------------------------------------------------
+
+void TfrmData::Bind(TfrmWave& wave) {
+  if (window_ != &wave) {
+    if (window_) disconnect(window_, nullptr, this, nullptr);
+    window_ = &wave;
+    // A closing browsed document closes the browser.
+    connect(&wave, &QObject::destroyed, this, [this] {
+      tap_->Detach();
+      browsedKey_.clear();
+      hide();
+    });
+  }
+  tap_->Attach(wave);
+}
+
+void TfrmData::Unbind() {
+  tap_->Detach();
+  if (window_) disconnect(window_, nullptr, this, nullptr);
+  window_ = nullptr;
+  browsedKey_.clear();
+}
+
+void TfrmData::closeEvent(QCloseEvent* event) {
+  Unbind();
+  tmanime_->stop();
+  QWidget::closeEvent(event);
+}
+
+// ---- calls from the documents ----------------------------------------------------------------
+
+void TfrmData::FillBrowser(TfrmWave& wave) {
+  WaveDoc& doc = wave.doc();
+  model_->Fill(doc);
+  DGrid_->setColumnWidth(4, debugMode_ ? 50 : 0);
+  DGrid_->setColumnHidden(4, !debugMode_);
+  Stb_->setVisible(debugMode_);
+
+  browsedKey_ = keys_.Next();
+  doc.browserKey = browsedKey_;
+  Bind(wave);
+
+  browsedKind_ = doc.docKind;
+  const int width = debugMode_ ? kDebugWaveWidth : kWaveWidth;
+  setMinimumWidth(width);
+  resize(width, height());
+  setWindowTitle(wave.caption());
+  show();
+  raise();
+
+  ShowUpToDate();
+  lblCursor_->clear();
+  SetBrowserUndo(false);
+
+  if (!doc.rangeSelected) DGrid_->scrollToTop();
+  MirrorSelection(wave);
+  MirrorCursors(wave);
+}
+
+void TfrmData::ShowUpToDate() {
+  browserStale_ = false;
+  DGrid_->setPalette(QPalette());
+  tmanime_->stop();
+  refreshSlot_->setVisible(false);
+  pmEditRefresh_->setVisible(false);
+  pmSeparator_->setVisible(false);
+  bnsave_->setEnabled(true);
+}
+
+void TfrmData::UpdateBrowserRows(TfrmWave& wave, int a, int b) {
+  if (!IsBrowsed(wave)) return;
+  model_->UpdateRows(wave.doc(), a, b);
+  Stb_->showMessage(QStringLiteral("%1-%2").arg(std::min(a, b)).arg(std::max(a, b)));
+  SetBrowserUndo(false);
+}
+
+void TfrmData::MarkBrowserStale(TfrmWave& wave) {
+  if (!IsBrowsed(wave)) return;
+  QPalette pal = DGrid_->palette();
+  pal.setColor(QPalette::Base, kStaleColor);
+  DGrid_->setPalette(pal);
+  browserStale_ = true;
+  tmanime_->start();
+  refreshSlot_->setVisible(true);
+  pmEditRefresh_->setVisible(true);
+  pmSeparator_->setVisible(true);
+  bnsave_->setEnabled(false);
+  SetBrowserUndo(false);
+}
+
+void TfrmData::ChangedRange(TfrmWave& wave, int a, int b) {
+  if (applying_ || !IsBrowsed(wave)) return;
+  if (ChangedRangeUpdate(a, b, main_.refreshLimit()) == BrowserUpdate::Rows)
+    UpdateBrowserRows(wave, a, b);
+  else
+    MarkBrowserStale(wave);
+}
+
+void TfrmData::MirrorSelection(TfrmWave& wave) {
+  if (!IsBrowsed(wave)) return;
+  const WaveDoc& doc = wave.doc();
+  if (doc.rangeSelected) {
+    SetRowSelect(true);
+    lblCursor_->clear();
+    const int top = doc.selBegin + 1;
+    SelectRows(top, doc.selEnd + 1);
+    const int first = DGrid_->rowAt(0), last = DGrid_->rowAt(DGrid_->viewport()->height() - 1);
+    if (top < first || (last >= 0 && top > last))
+      DGrid_->scrollTo(model_->index(std::max(1, doc.selBegin), 1),
+                       QAbstractItemView::PositionAtTop);
+    ShowRow(top);
+  } else if (lblCursor_->text().isEmpty()) {
+    SetRowSelect(false);
+  }
+}
+
+void TfrmData::MirrorCursors(TfrmWave& wave) {
+  if (!IsBrowsed(wave)) return;
+  const WaveDoc& doc = wave.doc();
+  model_->SetMark(0, QStringLiteral("X1"));
+  model_->SetMark(0, QStringLiteral("X2"));
+  cursorRowX1_ = doc.csrX1 + 1;
+  cursorRowX2_ = doc.csrX2 + 1;
+  if (doc.xCursorOn) {
+    model_->SetMark(cursorRowX1_, QStringLiteral("X1"));
+    model_->SetMark(cursorRowX2_, QStringLiteral("X2"));
+  } else {
+    lblCursor_->clear();
+  }
+}
+
+void TfrmData::MirrorCursorMove(int address, int cursor) {
+  const QString mark = cursor == 1 ? QStringLiteral("X1") : QStringLiteral("X2");
+  const int row = ClampBrowserRow(address + 1, model_->rowCount());
+  SetRowSelect(true);
+  DGrid_->setCurrentIndex(model_->index(row, 2));
+  model_->SetMark(row, mark);
+  (cursor == 1 ? cursorRowX1_ : cursorRowX2_) = row;
+  ShowRow(row);
+  lblCursor_->setText(mark);
+}
+
+// ---- table state ---------------------------------------------------------------------------
+
+void TfrmData::SetBrowserUndo(bool ready) {
+  browserUndoReady_ = ready;
+  Editundo1_->setEnabled(ready);
+  pmEditUndo_->setEnabled(ready);
+}
+
+void TfrmData::SetRowSelect(bool on) {
+  DGrid_->setSelectionBehavior(on ? QAbstractItemView::SelectRows
+                                  : QAbstractItemView::SelectItems);
+  if (!on) {
+    // Only the current cell stays marked.
+    const QModelIndex current = DGrid_->currentIndex();
+    DGrid_->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+  }
+}
+
+void TfrmData::SelectRows(int firstRow, int lastRow) {
+  const int rows = model_->rowCount();
+  firstRow = ClampBrowserRow(firstRow, rows);
+  lastRow = ClampBrowserRow(lastRow, rows);
+  QItemSelectionModel* sel = DGrid_->selectionModel();
+  sel->setCurrentIndex(model_->index(firstRow, 2), QItemSelectionModel::NoUpdate);
+  sel->select(QItemSelection(model_->index(firstRow, 1),
+                             model_->index(lastRow, BrowserModel::kColumns - 1)),
+              QItemSelectionModel::ClearAndSelect);
+}
+
+int TfrmData::CurrentRow() const {
+  return ClampBrowserRow(DGrid_->currentIndex().row(), model_->rowCount());
+}
+
+QString TfrmData::MarkAt(int row) const { return model_->text(row, 1); }
+
+void TfrmData::ShowRow(int row) {
+  row = ClampBrowserRow(row, model_->rowCount());
+  edData_->setText(model_->text(row, 2));
+  edJump_->setText(QString::number(row - 1));
+}
+
+void TfrmData::FollowRow(int row) {
+  const FollowAction action =
+      averoz::FollowRow(lblCursor_->text().toStdString(), row, model_->rowCount(), cursorRowX1_,
+                        cursorRowX2_);
+  switch (action.kind) {
+    case FollowAction::MoveX1:
+    case FollowAction::MoveX2:
+      if (action.row != row) DGrid_->setCurrentIndex(model_->index(action.row, 2));
+      MoveCursorFromBrowser(action.row - 1, action.kind == FollowAction::MoveX1 ? 1 : 2);
+      break;
+    case FollowAction::Select:
+      SelectFromBrowser(action.row - 1, action.row - 1);
+      break;
+  }
+}
+
+// ---- gestures ------------------------------------------------------------------------------
+
+void TfrmData::GridMouseDown() {
+  ShowRow(CurrentRow());
+  lblCursor_->setText(MarkAt(CurrentRow()));
+}
+
+void TfrmData::GridMouseUp() {
+  int top = CurrentRow(), bottom = top;
+  const QModelIndexList rows = DGrid_->selectionModel()->selectedIndexes();
+  if (!rows.isEmpty()) {
+    top = bottom = rows.front().row();
+    for (const QModelIndex& i : rows) {
+      top = std::min(top, i.row());
+      bottom = std::max(bottom, i.row());
+    }
+  }
+  SelectFromBrowser(top - 1, bottom - 1);
+  lblCursor_->setText(MarkAt(CurrentRow()));
+}
+
+void TfrmData::GridKeyUp(int key) {
+  if (!IsNavigationKey(key)) return;
+  ShowRow(CurrentRow());
+  FollowRow(CurrentRow());
+}
+
+void TfrmData::DebugGesture() {
+  main_.prompter().showText("Debug On!", Icon::Information);
+  debugMode_ = true;
+}
+
+bool TfrmData::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == bnRefresh_) {
+    if (event->type() == QEvent::Enter) {
+      tmanime_->stop();
+      refreshSlot_->setVisible(true);
+    } else if (event->type() == QEvent::Leave && browserStale_) {
+      tmanime_->start();
+    }
+  } else if (watched == edJump_ && event->type() == QEvent::FocusOut) {
+    if (!edJump_->text().trimmed().isEmpty()) bnJumpClick();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TfrmData::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if ((event->type() == QEvent::ActivationChange && isActiveWindow()) ||
+      (event->type() == QEvent::WindowStateChange && isMinimized()))
+    ShowBrowsedDocument();
+}
+
+// ---- commands ------------------------------------------------------------------------------
+
+void TfrmData::bnJumpClick() {
+  const std::optional<int> row = JumpTopRow(edJump_->text().toStdString(), model_->rowCount());
+  if (row) {
+    DGrid_->scrollTo(model_->index(*row, 1), QAbstractItemView::PositionAtTop);
+  } else {
+    edJump_->clear();
+    main_.prompter().warn(ERRMSG(3));
+  }
+  DGrid_->setFocus();
+}
+
+void TfrmData::bnsaveClick() {
+  TfrmWave* wave = browsedWindow();
+  if (!wave || browserStale_) return;
+  int top = CurrentRow(), bottom = top;
+  const QModelIndexList selected = DGrid_->selectionModel()->selectedIndexes();
+  if (!selected.isEmpty()) {
+    top = bottom = selected.front().row();
+    for (const QModelIndex& i : selected) {
+      top = std::min(top, i.row());
+      bottom = std::max(bottom, i.row());
+    }
+  }
+  top = ClampBrowserRow(top, model_->rowCount());
+  bottom = ClampBrowserRow(bottom, model_->rowCount());
+  const QString value = edData_->text().trimmed();
+  edData_->setText(value);
+  const WaveSaveCheck check =
+      CheckWaveSave(value.toStdString(), top - 1, bottom - 1, model_->values(), model_->blocks());
+  if (check.error) {
+    main_.prompter().warn(*check.error);
+    return;
+  }
+  const QString text = QString::fromStdString(BrowserConfirmText(
+      AppContext::instance().language(), top - 1, bottom - 1, value.toStdString()));
+  const bool ok = confirmHook()
+                      ? confirmHook()(text)
+                      : QMessageBox::information(this, QCoreApplication::applicationName(), text,
+                                                 QMessageBox::Ok | QMessageBox::Cancel) ==
+                            QMessageBox::Ok;
+  if (!ok) return;
+  model_->WriteValue(top - 1, bottom - 1, *check.value);
+  ApplyFromBrowser(top - 1, bottom - 1, *check.value);
+  SetBrowserUndo(true);
+  browserUndoFirst_ = top - 1;
+  browserUndoLast_ = bottom - 1;
+}
+
+void TfrmData::Editundo1Execute() {
+  if (!browserUndoReady_) return;
+  UndoFromBrowser(browserUndoFirst_, browserUndoLast_);
+  SetBrowserUndo(false);
+}
+
+void TfrmData::EditRefresh1Execute() {
+  if (TfrmWave* wave = browsedWindow()) FillBrowser(*wave);
+}
+
+// ---- calls into the browsed document -------------------------------------------------------
+
+void TfrmData::SelectFromBrowser(int first, int last) {
+  TfrmWave* wave = browsedWindow();
+  if (!wave) return;
+  WaveDoc& doc = wave->doc();
+  // A drawing tool gives way to the selection tool; cursor mode keeps the cursors that the
+  // table may be moving.
+  if (doc.editMode >= 2) wave->SetEditMode(0);
+  const int lastDrawn = doc.lastDrawn();
+  if (first > lastDrawn) doc.ResetSelection();
+  else doc.SetSelection(first, std::min(last, lastDrawn));
+}
+
+void TfrmData::MoveCursorFromBrowser(int address, int cursor) {
+  TfrmWave* wave = browsedWindow();
+  if (!wave) return;
+  WaveDoc& doc = wave->doc();
+  const CursorRange range = RangeOf(doc, cursor == 1 ? CursorField::X1 : CursorField::X2);
+  (cursor == 1 ? doc.csrX1 : doc.csrX2) = std::clamp(address, range.min, range.max);
+  MirrorCursorMove(cursor == 1 ? doc.csrX1 : doc.csrX2, cursor);
+  wave->view()->PlaceCursors();
+  if (main_.activeDocument() == wave) wave->ShowCursorReadouts();
+}
+
+void TfrmData::ApplyFromBrowser(int first, int last, std::int32_t value) {
+  TfrmWave* wave = browsedWindow();
+  if (!wave) return;
+  WaveDoc& doc = wave->doc();
+  doc.SaveUndo();
+  std::fill(doc.waveData.begin() + first, doc.waveData.begin() + last + 1, value);
+  std::fill(doc.blockNo.begin() + first, doc.blockNo.begin() + last + 1, kBlockFree);
+  // The rows are written already; the window repaints, and the change must be saved.
+  applying_ = true;
+  doc.CommitEdit(first, last);
+  applying_ = false;
+}
+
+void TfrmData::UndoFromBrowser(int first, int last) {
+  TfrmWave* wave = browsedWindow();
+  if (!wave) return;
+  WaveDoc& doc = wave->doc();
+  applying_ = true;
+  doc.RestoreUndo();
+  applying_ = false;
+  model_->CopyValues(doc, first, last);
+  doc.ResetSelection();
+}
+
+void TfrmData::ShowBrowsedDocument() {
+  TfrmWave* wave = browsedWindow();
+  if (!wave || showingDocument_) return;
+  showingDocument_ = true;
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(wave->parentWidget())) {
+    if (sub->isMinimized()) sub->showNormal();
+    main_.mdiArea()->setActiveSubWindow(sub);
+  }
+  showingDocument_ = false;
+}
+
+}  // namespace averoz
