@@ -11,7 +11,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <system_error>
 
+#include "PtySerial.h"
 #include "core/comm/Protocol.h"
 #include "support/FakePrompter.h"
 #include "ui/app/AppContext.h"
@@ -295,6 +297,62 @@ class TestTransfer : public QObject {
     QCOMPARE(prompter.ids(), Ids{ERRMSG(27)});
     QCoreApplication::processEvents();
     QVERIFY(!script.ran());
+  }
+
+  void tailFillCancelledStopsTheSend() {
+    TfrmWave& wave = SavedWave(7);
+    std::fill(wave.doc().waveData.begin() + 10000, wave.doc().waveData.end(), -1);
+    const std::vector<std::int32_t> before = wave.doc().waveData;
+    ModalScript script([](QDialog& d) { d.reject(); });  // Set Parameters for the DC fill
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(script.ran());
+    QVERIFY(script.title != QStringLiteral("Send to NQ"));
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(8)});
+    QVERIFY(wave.doc().waveData == before);
+    QCOMPARE(sim->writeSizes().size(), std::size_t(0));
+  }
+
+  // The same dialogs over RS-232C: the Qt serial port on COM1, mapped to the simulator.
+  void serialRoundTrip() {
+    std::optional<nqsim::PtySerial> line;
+    try {
+      line.emplace();
+    } catch (const std::system_error& e) {
+      QSKIP(e.what());  // no pseudo-terminals here
+    }
+    // An identification line of exactly the 23 characters the serial read asks for, so that
+    // no read has to wait for the port's time-out.
+    line->setIdentity("NQSIM,NQ-2000,000,1.000");
+    WriteSettings(QStringLiteral("[GPIB]\nAddress=4\n[RS]\nPort=0\nCOM1=%1\n")
+                      .arg(QString::fromStdString(line->slavePath())));
+    SerialTiming quick;
+    quick.settle = std::chrono::milliseconds{1};
+    quick.longTimeout = std::chrono::milliseconds{2000};
+    Tfrmtrans::of(*form).setSerialTiming(quick);
+    Tfrmreceiv::of(*form).setSerialTiming(quick);
+
+    TfrmWave& wave = SavedWave(8);
+    ModalScript send([](QDialog& d) {
+      Child<QComboBox>(d, "cbMethod")->setCurrentIndex(1);
+      Child<QComboBox>(d, "cbblock")->setCurrentIndex(3);
+      Child<QPushButton>(d, "bnOK")->click();
+    });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(send.ran());
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(14)});
+    QVERIFY(line->memory(3) == BuildPayload(wave.doc().waveData));
+
+    ModalScript receive([](QDialog& d) {
+      Child<QComboBox>(d, "cbMethod")->setCurrentIndex(1);
+      Child<QComboBox>(d, "cbblock")->setCurrentIndex(3);
+      Child<QPushButton>(d, "bnOK")->click();
+    });
+    form->RunFileCommand(QStringLiteral("mnTransReceive"));
+    QVERIFY(receive.ran());
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(14)});
+    QCOMPARE(form->documentCount(), 2);
+    auto* received = qobject_cast<TfrmWave*>(form->documents().back());
+    QVERIFY(received && received->doc().waveData == Ramp(8));
   }
 #endif
 };
