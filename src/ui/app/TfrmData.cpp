@@ -18,7 +18,6 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -169,7 +168,8 @@ TfrmData::TfrmData(TMainForm& main)
   addAction(Editundo1_);
   addAction(EditRefresh1_);
 
-  auto* bar = new QToolBar(this);
+  auto* bar = new QHBoxLayout;
+  bar->setSpacing(2);
   bnUndo_ = new QToolButton(this);
   bnUndo_->setObjectName(QStringLiteral("bnUndo"));
   bnUndo_->setDefaultAction(Editundo1_);
@@ -187,7 +187,8 @@ TfrmData::TfrmData(TMainForm& main)
   bnRefresh_->setObjectName(QStringLiteral("bnRefresh"));
   bnRefresh_->setDefaultAction(EditRefresh1_);
   bnRefresh_->installEventFilter(this);
-  refreshSlot_ = bar->addWidget(bnRefresh_);
+  bar->addWidget(bnRefresh_);
+  bar->addStretch();
   connect(bnJump_, &QPushButton::clicked, this, &TfrmData::bnJumpClick);
   connect(edJump_, &QLineEdit::returnPressed, this, &TfrmData::bnJumpClick);
   edJump_->installEventFilter(this);
@@ -225,12 +226,12 @@ TfrmData::TfrmData(TMainForm& main)
   tmanime_->setObjectName(QStringLiteral("tmanime"));
   tmanime_->setInterval(500);
   connect(tmanime_, &QTimer::timeout, this,
-          [this] { refreshSlot_->setVisible(!refreshSlot_->isVisible()); });
+          [this] { bnRefresh_->setVisible(!bnRefresh_->isVisible()); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(2);
-  layout->addWidget(bar);
+  layout->addLayout(bar);
   layout->addWidget(DGrid_, 1);
   layout->addLayout(bottom);
   layout->addWidget(Stb_);
@@ -316,7 +317,6 @@ void TfrmData::FillBrowser(TfrmWave& wave) {
   resize(width, height());
   setWindowTitle(wave.caption());
   show();
-  raise();
 
   ShowUpToDate();
   lblCursor_->clear();
@@ -331,7 +331,7 @@ void TfrmData::ShowUpToDate() {
   browserStale_ = false;
   DGrid_->setPalette(QPalette());
   tmanime_->stop();
-  refreshSlot_->setVisible(false);
+  bnRefresh_->setVisible(false);
   pmEditRefresh_->setVisible(false);
   pmSeparator_->setVisible(false);
   bnsave_->setEnabled(true);
@@ -351,7 +351,7 @@ void TfrmData::MarkBrowserStale(TfrmWave& wave) {
   DGrid_->setPalette(pal);
   browserStale_ = true;
   tmanime_->start();
-  refreshSlot_->setVisible(true);
+  bnRefresh_->setVisible(true);
   pmEditRefresh_->setVisible(true);
   pmSeparator_->setVisible(true);
   bnsave_->setEnabled(false);
@@ -503,7 +503,7 @@ bool TfrmData::eventFilter(QObject* watched, QEvent* event) {
   if (watched == bnRefresh_) {
     if (event->type() == QEvent::Enter) {
       tmanime_->stop();
-      refreshSlot_->setVisible(true);
+      bnRefresh_->setVisible(true);
     } else if (event->type() == QEvent::Leave && browserStale_) {
       tmanime_->start();
     }

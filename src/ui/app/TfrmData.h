@@ -112,7 +112,6 @@ class TfrmData : public QWidget {
   QLineEdit* edJump_;
   QPushButton* bnJump_;
   QToolButton* bnRefresh_;
-  QAction* refreshSlot_;  // the tool-bar place of bnRefresh: shown, hidden, blinking
   QAction* Editundo1_;
   QAction* EditRefresh1_;
   QLabel* lblCursor_;

@@ -1,0 +1,347 @@
+// The data browser offscreen: filling from a waveform document, row updates and the stale
+// mark by the refresh limit, the binding key, Save with its checks and undo, jump, the
+// cursor marks and the debug gesture.
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolButton>
+#include <QtTest>
+
+#include "core/wave/WaveDocFixtures.h"
+#include "support/FakePrompter.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/BrowserModel.h"
+#include "ui/app/TMainForm.h"
+#include "ui/app/TfrmData.h"
+#include "ui/wave/TfrmWave.h"
+#include "ui/wave/WaveViewHooks.h"
+
+using namespace averoz;
+
+class TestDataBrowser : public QObject {
+  Q_OBJECT
+  QString iniPath = AppContext::besideExecutable(".INI");
+  std::unique_ptr<TMainForm> form;
+  test::FakePrompter prompter;
+  QStringList confirmations;
+  bool confirmAnswer = true;
+
+  // A shown main window with one document drawn 0..99, samples 10..19 protected block 1
+  // (a triangle), browsed.
+  TfrmWave* start(const QByteArray& ini = {}) {
+    if (!ini.isEmpty()) {
+      QFile f(iniPath);
+      if (!f.open(QIODevice::WriteOnly)) return nullptr;
+      f.write(ini);
+    }
+    form = std::make_unique<TMainForm>();
+    form->setPrompter(&prompter);
+    form->show();
+    form->LoadSettings();
+    TfrmWave* wave = form->FileNewMod1Execute();
+    WaveDoc& doc = wave->doc();
+    test::DrawTo(doc, 99);
+    test::Protect(doc, 10, 19, 1);
+    doc.blockCount = 1;
+    doc.blockParams[1].kind = 2;
+    QCoreApplication::processEvents();
+    return wave;
+  }
+  TfrmData& browser() { return TfrmData::instance(*form); }
+  QString cell(int row, int column) { return browser().model().text(row, column); }
+  template <typename T>
+  T* child(const char* name) { return browser().findChild<T*>(name); }
+
+ private slots:
+  void init() {
+    QFile::remove(iniPath);
+    prompter = test::FakePrompter();
+    confirmations.clear();
+    confirmAnswer = true;
+    TfrmData::setConfirm([this](const QString& text) {
+      confirmations << text;
+      return confirmAnswer;
+    });
+    AppContext::instance().setLanguage("Japanese");
+  }
+  void cleanup() {
+    if (form) {
+      for (DocumentWindow* d : form->documents()) d->setSaved(true);
+      form.reset();
+    }
+    TfrmData::setConfirm(nullptr);
+    QFile::remove(iniPath);
+  }
+
+  void dataViewFillsTheTable() {
+    TfrmWave* wave = start();
+    QCOMPARE(form->activeDocument(), wave);
+    form->RunCommand("DataBrows1");
+    TfrmData& b = browser();
+    QVERIFY(b.isVisible());
+    QCOMPARE(b.windowTitle(), wave->caption());
+    QCOMPARE(b.width(), TfrmData::kWaveWidth);
+    QCOMPARE(b.model().rowCount(), 16385);
+    QCOMPARE(b.model().columnCount(), 5);
+    QCOMPARE(b.model().headerData(1, Qt::Horizontal).toString(), QString("Csr"));
+    QCOMPARE(b.model().headerData(4, Qt::Horizontal).toString(), QString("kind"));
+    QCOMPARE(b.model().headerData(1, Qt::Vertical).toString(), QString("0"));
+    QCOMPARE(cell(6, 2), QString::number(test::CodeAt(5)));
+    QCOMPARE(cell(6, 3), QString("-1"));
+    QCOMPARE(cell(6, 4), QString("-"));
+    QCOMPARE(cell(11, 3), QString("1"));
+    QCOMPARE(cell(11, 4), QString("2"));
+    QCOMPARE(cell(101, 2), QString("-1"));  // undrawn: block 0, kind of entry 0
+    QCOMPARE(cell(101, 3), QString("0"));
+    QCOMPARE(cell(101, 4), QString("10"));
+    QCOMPARE(cell(16384, 0), QString("16383"));
+    QVERIFY(b.grid()->isColumnHidden(4));
+    QVERIFY(child<QStatusBar>("Stb")->isHidden());
+    QVERIFY(!b.browserStale());
+    QVERIFY(!child<QToolButton>("bnRefresh")->isVisible());
+    QVERIFY(child<QPushButton>("bnsave")->isEnabled());
+    QVERIFY(!child<QToolButton>("bnUndo")->isEnabled());
+    QCOMPARE(b.browsedKey().size(), size_t(17));
+    QCOMPARE(wave->doc().browserKey, b.browsedKey());
+    // key "M" of the window fills too, with a new key
+    const std::string first = b.browsedKey();
+    waveViewHooks().fillBrowser(*wave);
+    QVERIFY(b.browsedKey() > first);
+    QCOMPARE(wave->doc().browserKey, b.browsedKey());
+  }
+
+  void editsUpdateRowsBelowTheLimitAndMarkStaleFromIt() {
+    TfrmWave* wave = start("[Refresh]\nLimit=100\n");
+    QCOMPARE(form->refreshLimit(), 100);
+    TfrmData& b = browser();
+    b.FillBrowser(*wave);
+    WaveDoc& doc = wave->doc();
+    for (int i = 100; i < 150; ++i) doc.waveData[i] = 7, doc.blockNo[i] = kBlockFree;
+    doc.CommitEdit(100, 149);
+    QCOMPARE(cell(101, 2), QString("7"));
+    QCOMPARE(cell(150, 2), QString("7"));
+    QCOMPARE(cell(151, 2), QString("-1"));
+    QVERIFY(!b.browserStale());
+    QVERIFY(wave->view());  // the window still heard the change: it is modified
+    QVERIFY(!doc.isSaved);
+
+    // a fill of 200 addresses: the table stays as it was and is marked out of date
+    for (int i = 0; i < 200; ++i) doc.waveData[i] = 9, doc.blockNo[i] = kBlockFree;
+    doc.CommitEdit(0, 199);
+    QVERIFY(b.browserStale());
+    QCOMPARE(cell(1, 2), QString::number(test::CodeAt(0)));
+    QCOMPARE(b.grid()->palette().color(QPalette::Base), QColor(255, 208, 162));
+    QVERIFY(!child<QPushButton>("bnsave")->isEnabled());
+    QVERIFY(child<QToolButton>("bnRefresh")->isVisible());
+    QVERIFY(b.findChild<QTimer*>("tmanime")->isActive());
+
+    b.EditRefresh1Execute();
+    QVERIFY(!b.browserStale());
+    QCOMPARE(cell(1, 2), QString("9"));
+    QVERIFY(!b.findChild<QTimer*>("tmanime")->isActive());
+    QVERIFY(child<QPushButton>("bnsave")->isEnabled());
+  }
+
+  void noticesOfOtherDocumentsAreIgnored() {
+    TfrmWave* a = start();
+    TfrmWave* other = form->FileNewMod1Execute();
+    test::DrawTo(other->doc(), 9);
+    TfrmData& b = browser();
+    b.FillBrowser(*a);
+    const std::string keyA = b.browsedKey();
+    b.FillBrowser(*other);  // Data View on another document rebinds the browser
+    QVERIFY(b.browsedKey() != keyA);
+    QCOMPARE(cell(11, 2), QString("-1"));
+
+    a->doc().waveData[0] = 4000;
+    a->doc().CommitEdit(0, 0);
+    b.UpdateBrowserRows(*a, 0, 0);
+    b.MarkBrowserStale(*a);
+    QCOMPARE(cell(1, 2), QString::number(test::CodeAt(0)));
+    QVERIFY(!b.browserStale());
+
+    // closing the browsed document ends the binding
+    other->setSaved(true);
+    other->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(b.browsedKey().empty());
+    QVERIFY(!b.isVisible());
+  }
+
+  void saveRefusesInvalidProtectedAndUndrawnInput() {
+    TfrmWave* wave = start();
+    TfrmData& b = browser();
+    b.FillBrowser(*wave);
+    auto* edData = child<QLineEdit>("edData");
+    auto* save = child<QPushButton>("bnsave");
+    const WaveDoc before = wave->doc();
+
+    wave->doc().SetSelection(5, 12);  // into protected block 1
+    waveViewHooks().browserSelectionChanged(*wave);
+    edData->setText("4096");
+    save->click();
+    edData->setText(" 100 ");
+    save->click();
+    wave->doc().SetSelection(50, 60);
+    waveViewHooks().browserSelectionChanged(*wave);
+    b.grid()->selectionModel()->select(  // the table alone selects the undrawn rows 102..103
+        QItemSelection(b.model().index(102, 1), b.model().index(103, 4)),
+        QItemSelectionModel::ClearAndSelect);
+    edData->setText("100");
+    save->click();
+    QCOMPARE(prompter.ids(), (std::vector<MessageId>{ERRMSG(3), ERRMSG(2), ERRMSG(18)}));
+    QVERIFY(confirmations.isEmpty());
+    QVERIFY(wave->doc().waveData == before.waveData);
+    QVERIFY(!b.browserUndoReady());
+  }
+
+  void saveWritesTheRangeAndUndoTakesItBack() {
+    TfrmWave* wave = start();
+    TfrmData& b = browser();
+    b.FillBrowser(*wave);
+    WaveDoc& doc = wave->doc();
+    doc.MarkSaved();
+    doc.SetSelection(30, 34);
+    waveViewHooks().browserSelectionChanged(*wave);
+    QCOMPARE(child<QLineEdit>("edJump")->text(), QString("30"));
+    QCOMPARE(child<QLineEdit>("edData")->text(), QString::number(test::CodeAt(30)));
+    child<QLineEdit>("edData")->setText("100");
+
+    confirmAnswer = false;
+    child<QPushButton>("bnsave")->click();
+    QCOMPARE(confirmations, QStringList{"X=30_34 を 100 に変更します。"});
+    QCOMPARE(doc.waveData[30], test::CodeAt(30));
+
+    confirmAnswer = true;
+    child<QPushButton>("bnsave")->click();
+    for (int i = 30; i <= 34; ++i) {
+      QCOMPARE(doc.waveData[i], 100);
+      QCOMPARE(doc.blockNo[i], kBlockFree);
+      QCOMPARE(cell(i + 1, 2), QString("100"));
+    }
+    QCOMPARE(doc.waveData[35], test::CodeAt(35));
+    QVERIFY(!doc.isSaved);  // a change from the browser must be saved like any other
+    QVERIFY(b.browserUndoReady());
+    QVERIFY(child<QToolButton>("bnUndo")->isEnabled());
+
+    b.Editundo1Execute();
+    for (int i = 30; i <= 34; ++i) {
+      QCOMPARE(doc.waveData[i], test::CodeAt(i));
+      QCOMPARE(cell(i + 1, 2), QString::number(test::CodeAt(i)));
+    }
+    QVERIFY(!doc.rangeSelected);
+    QVERIFY(!b.browserUndoReady());
+    QVERIFY(!child<QToolButton>("bnUndo")->isEnabled());
+
+    // another language: the English confirmation, one row
+    AppContext::instance().setLanguage("English");
+    doc.SetSelection(40, 40);
+    waveViewHooks().browserSelectionChanged(*wave);
+    child<QLineEdit>("edData")->setText("5");
+    child<QPushButton>("bnsave")->click();
+    QCOMPARE(confirmations.last(), QString("Change X=40 to 5"));
+    // any later row update drops the browser undo
+    doc.CommitEdit(0, 0);
+    QVERIFY(!b.browserUndoReady());
+  }
+
+  void jumpClampsAndRefusesText() {
+    TfrmWave* wave = start();
+    TfrmData& b = browser();
+    b.FillBrowser(*wave);
+    b.resize(b.width(), 300);
+    QCoreApplication::processEvents();
+    auto* edJump = child<QLineEdit>("edJump");
+    QTableView* grid = b.grid();
+    edJump->setText("500");
+    child<QPushButton>("bnJump")->click();
+    QCOMPARE(grid->rowAt(0), 500);
+    edJump->setText("-3");
+    b.bnJumpClick();
+    QCOMPARE(grid->rowAt(0), 1);
+    edJump->setText("99999");
+    b.bnJumpClick();
+    QVERIFY(grid->viewport()->rect().intersects(grid->visualRect(b.model().index(16384, 1))));
+    edJump->setText("12x");
+    b.bnJumpClick();
+    QCOMPARE(prompter.ids(), std::vector<MessageId>{ERRMSG(3)});
+    QVERIFY(edJump->text().isEmpty());
+  }
+
+  void cursorMarksAndRowFollowing() {
+    TfrmWave* wave = start();
+    WaveDoc& doc = wave->doc();
+    wave->SetCursorMode(true);
+    doc.csrX1 = 10;
+    doc.csrX2 = 99;
+    TfrmData& b = browser();
+    b.FillBrowser(*wave);
+    QCOMPARE(cell(11, 1), QString("X1"));
+    QCOMPARE(cell(100, 1), QString("X2"));
+    QCOMPARE(b.cursorRowX2(), 100);
+
+    // pressing on the X1 row picks X1; moving down onto X2's row stops one row above it
+    QTableView* grid = b.grid();
+    grid->scrollTo(b.model().index(11, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(b.model().index(11, 1)).center());
+    QCOMPARE(child<QLabel>("lblCursor")->text(), QString("X1"));
+    b.FollowRow(100);
+    QCOMPARE(doc.csrX1, 98);
+    QCOMPARE(cell(99, 1), QString("X1"));
+    QCOMPARE(cell(11, 1), QString());
+    QCOMPARE(grid->currentIndex().row(), 99);
+    QVERIFY(doc.xCursorOn);
+
+    // the window moves a cursor: the marks follow
+    doc.csrX2 = 200;
+    waveViewHooks().browserCursorsMoved(*wave);
+    QCOMPARE(cell(100, 1), QString());
+    QCOMPARE(cell(201, 1), QString("X2"));
+    // cursors hidden: no marks
+    wave->SetCursorMode(false);
+    waveViewHooks().browserCursorsMoved(*wave);
+    QCOMPARE(cell(201, 1), QString());
+    QVERIFY(child<QLabel>("lblCursor")->text().isEmpty());
+
+    // following without a mark selects that address (only inside the drawn part)
+    b.FollowRow(21);
+    QVERIFY(doc.rangeSelected);
+    QCOMPARE(doc.selBegin, 20);
+    QCOMPARE(doc.selEnd, 20);
+    b.FollowRow(5000);
+    QVERIFY(!doc.rangeSelected);
+  }
+
+  void debugGestureShowsTheKindColumnAtTheNextFill() {
+    TfrmWave* wave = start();
+    TfrmData& b = browser();
+    b.FillBrowser(*wave);
+    QTest::mouseClick(b.grid()->viewport(), Qt::RightButton,
+                      Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier, QPoint(20, 20));
+    QCOMPARE(prompter.texts, std::vector<std::string>{"Debug On!"});
+    QVERIFY(b.debugMode());
+    QVERIFY(b.grid()->isColumnHidden(4));
+    b.FillBrowser(*wave);
+    QVERIFY(!b.grid()->isColumnHidden(4));
+    QCOMPARE(b.grid()->columnWidth(4), 50);
+    QCOMPARE(b.width(), TfrmData::kDebugWaveWidth);
+    QVERIFY(child<QStatusBar>("Stb")->isVisible());
+    wave->doc().CommitEdit(3, 8);
+    QCOMPARE(child<QStatusBar>("Stb")->currentMessage(), QString("3-8"));
+
+    // closing the browser ends the binding
+    b.close();
+    QVERIFY(b.browsedKey().empty());
+    wave->doc().waveData[0] = 1234;
+    wave->doc().CommitEdit(0, 0);
+    QCOMPARE(cell(1, 2), QString::number(test::CodeAt(0)));
+  }
+};
+
+QTEST_MAIN(TestDataBrowser)
+#include "tst_databrowser.moc"
