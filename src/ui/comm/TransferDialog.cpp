@@ -132,7 +132,12 @@ SerialTarget TransferDialog::serialTarget() const {
   return t;
 }
 
+void TransferDialog::reject() {
+  if (!busy_) QDialog::reject();
+}
+
 void TransferDialog::showTransferring() {
+  busy_ = true;
   bnAbort_->show();
   bnAbort_->raise();
   bnOK_->setEnabled(false);
@@ -148,6 +153,7 @@ void TransferDialog::showConfirming() {
 }
 
 void TransferDialog::showIdle() {
+  busy_ = false;
   bnAbort_->setEnabled(true);
   bnAbort_->hide();
   bnOK_->setEnabled(true);

@@ -39,6 +39,9 @@ class TransferDialog : public QDialog, public TransferPanel {
   void setProgress(int position) override;
   void letEventsRun() override;
 
+  // Escape and the window's close do nothing while a transfer runs: only Abort stops it.
+  void reject() override;
+
  protected:
   // Runs the transfer of the chosen interface (0 GPIB, 1 RS-232C).
   virtual void bnOKClick() = 0;
@@ -53,6 +56,7 @@ class TransferDialog : public QDialog, public TransferPanel {
   QProgressBar* pbaccess_;
   TransferSettings settings_;
   SerialTiming timing_;
+  bool busy_ = false;
 };
 
 }  // namespace averoz
