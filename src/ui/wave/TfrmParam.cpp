@@ -1,21 +1,16 @@
 #include "ui/wave/TfrmParam.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <memory>
 
 #include "core/app/Prompter.h"
 #include "core/wave/ParamFields.h"
-#include "ui/app/AppContext.h"
 #include "ui/app/FitLabel.h"
-#include "ui/app/QtPrompter.h"
+#include "ui/wave/FieldChecks.h"
 #include "ui/wave/UpDown.h"
 
 namespace averoz {
@@ -121,12 +116,6 @@ void TfrmParam::AddField(ParamField id, QWidget* parent, int y, const char* edNa
   connect(f.ud, &UpDown::stepped, this, [this, id](bool up) { Spin(id, up); });
 }
 
-Prompter& TfrmParam::prompter() {
-  if (Prompter* p = AppContext::instance().prompter()) return *p;
-  static QtPrompter fallback;
-  return fallback;
-}
-
 bool TfrmParam::Run(const ParamDialogSetup& setup, ParamDialogHandler& handler) {
   setup_ = setup;
   handler_ = &handler;
@@ -190,27 +179,14 @@ void TfrmParam::cboWaveChange() { ShowPanels(cboWave_->currentIndex()); }
 
 bool TfrmParam::CheckField(ParamField id) {
   Field& f = field(id);
-  const auto kept = CheckFieldText(id, Std(f.ed->text()), setup_.scale, setup_.room);
-  if (kept) {
-    f.accepted = Qs(*kept);
-    f.ed->setText(f.accepted);
-    return true;
-  }
-  prompter().warn(ERRMSG(3));
-  f.ed->setText(f.accepted);
-  // Queued: the check may run while the focus is on its way elsewhere.
-  QTimer::singleShot(0, f.ed, [ed = f.ed] {
-    ed->setFocus();
-    ed->selectAll();
-  });
-  return false;
+  return SettleField(f.ed, f.accepted,
+                     CheckFieldText(id, Std(f.ed->text()), setup_.scale, setup_.room));
 }
 
 void TfrmParam::Spin(ParamField id, bool up) {
   Field& f = field(id);
-  f.accepted = Qs(SpinFieldText(id, Std(f.ed->text()), Std(f.accepted), up, setup_.scale,
-                                setup_.room));
-  f.ed->setText(f.accepted);
+  SettleSpin(f.ed, f.accepted,
+             SpinFieldText(id, Std(f.ed->text()), Std(f.accepted), up, setup_.scale, setup_.room));
 }
 
 bool TfrmParam::CheckPending() {
@@ -257,24 +233,12 @@ TfrmParam::Field* TfrmParam::fieldOf(QObject* watched) {
 }
 
 bool TfrmParam::eventFilter(QObject* watched, QEvent* event) {
-  Field* f = fieldOf(watched);
-  if (f && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+  if (Field* f = fieldOf(watched)) {
+    if (IsEnterPress(event)) {
       CheckField(f->id);
       return true;
     }
-  }
-  if (f && event->type() == QEvent::FocusOut) {
-    // Only a move to another control of this dialog leaves the field: a message box or
-    // another window taking the focus does not. OK and Preview check the field themselves,
-    // and Cancel needs no valid field.
-    const auto reason = static_cast<QFocusEvent*>(event)->reason();
-    QWidget* next = QApplication::focusWidget();
-    const bool leaves = reason != Qt::ActiveWindowFocusReason &&
-                        reason != Qt::PopupFocusReason && next && isAncestorOf(next) &&
-                        next != bnOK_ && next != bnpreview_ && next != bnCancel_;
-    if (leaves) CheckField(f->id);
+    if (LeavesForControl(event, this, {bnOK_, bnpreview_, bnCancel_})) CheckField(f->id);
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -66,7 +66,6 @@ class TfrmParam : public QDialog, public ParamDialog {
   void ShowPanels(int kind);
   // Checks every shown field whose text was changed and not yet checked; false on failure.
   bool CheckPending();
-  Prompter& prompter();
 
   std::array<Field, 7> fields_;
   QComboBox* cboWave_;

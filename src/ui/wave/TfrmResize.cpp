@@ -1,19 +1,14 @@
 #include "ui/wave/TfrmResize.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <algorithm>
 
 #include "core/app/Prompter.h"
-#include "ui/app/AppContext.h"
 #include "ui/app/FitLabel.h"
-#include "ui/app/QtPrompter.h"
+#include "ui/wave/FieldChecks.h"
 #include "ui/wave/UpDown.h"
 
 namespace averoz {
@@ -23,12 +18,6 @@ constexpr int kLeft = 20, kEditWidth = 130, kButtonX = 190;
 
 std::string Std(const QString& s) { return s.toStdString(); }
 QString Qs(const std::string& s) { return QString::fromStdString(s); }
-
-Prompter& MessagePrompter() {
-  if (Prompter* p = AppContext::instance().prompter()) return *p;
-  static QtPrompter fallback;
-  return fallback;
-}
 
 }  // namespace
 
@@ -122,26 +111,15 @@ std::optional<ResizeRequest> TfrmResize::Run(const ResizeSetup& setup, ResizeSes
 
 bool TfrmResize::CheckField(ResizeField id) {
   Field& f = field(id);
-  if (const auto kept = CheckResizeText(id, Std(f.ed->text()), setup_.scale, setup_.room)) {
-    f.accepted = Qs(*kept);
-    f.ed->setText(f.accepted);
-    return true;
-  }
-  MessagePrompter().warn(ERRMSG(3));
-  f.ed->setText(f.accepted);
-  // Queued: the check may run while the focus is on its way elsewhere.
-  QTimer::singleShot(0, f.ed, [ed = f.ed] {
-    ed->setFocus();
-    ed->selectAll();
-  });
-  return false;
+  return SettleField(f.ed, f.accepted,
+                     CheckResizeText(id, Std(f.ed->text()), setup_.scale, setup_.room));
 }
 
 void TfrmResize::Spin(ResizeField id, bool up) {
   Field& f = field(id);
-  f.accepted = Qs(SpinResizeText(id, Std(f.ed->text()), Std(f.accepted), up, setup_.scale,
-                                 setup_.room));
-  f.ed->setText(f.accepted);
+  SettleSpin(f.ed, f.accepted,
+             SpinResizeText(id, Std(f.ed->text()), Std(f.accepted), up, setup_.scale,
+                            setup_.room));
 }
 
 bool TfrmResize::CheckPending() {
@@ -170,24 +148,11 @@ bool TfrmResize::eventFilter(QObject* watched, QEvent* event) {
                                [watched](const Field& f) { return f.ed == watched; });
   if (it != fields_.end()) {
     const auto id = static_cast<ResizeField>(it - fields_.begin());
-    if (event->type() == QEvent::KeyPress) {
-      const int key = static_cast<QKeyEvent*>(event)->key();
-      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        CheckField(id);
-        return true;
-      }
+    if (IsEnterPress(event)) {
+      CheckField(id);
+      return true;
     }
-    if (event->type() == QEvent::FocusOut) {
-      // Only a move to another field leaves it: OK and Preview check it themselves, Cancel
-      // needs no valid field, and a message box taking the focus is no move.
-      const auto reason = static_cast<QFocusEvent*>(event)->reason();
-      QWidget* next = QApplication::focusWidget();
-      const bool toButton = std::find(std::begin(buttons_), std::end(buttons_), next) !=
-                            std::end(buttons_);
-      if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next &&
-          isAncestorOf(next) && !toButton)
-        CheckField(id);
-    }
+    if (LeavesForControl(event, this, {buttons_[0], buttons_[1], buttons_[2]})) CheckField(id);
   }
   return QDialog::eventFilter(watched, event);
 }
