@@ -77,12 +77,9 @@ void CalcSession::Cancel() { doc_.RestoreUndo(); }
 
 CommandOutcome MathCombine(WaveDoc& doc, CombineKind kind, WaveClipState& clip,
                            SystemClipboard& system, Prompter& prompter, CalcDialog& dialog) {
-  const auto sel = SelectedDrawn(doc);
-  if (!sel) return CommandOutcome::NotRun;
-  if (doc.AnyProtected(sel->begin, sel->end)) {
-    prompter.warn(ERRMSG(2));
-    return CommandOutcome::Refused;
-  }
+  CommandOutcome stopped{};
+  const auto sel = WritableSelection(doc, prompter, stopped);
+  if (!sel) return stopped;
   doc.SaveUndo();
   if (clip.waveClipLen == 0) FillWaveClip(clip, system, &prompter);
   CalcSession session(doc, kind, clip, *sel);

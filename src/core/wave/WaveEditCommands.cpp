@@ -44,12 +44,9 @@ CommandOutcome EditCopy(WaveDoc& doc, WaveClipState& clip, SystemClipboard& syst
 
 CommandOutcome EditCut(WaveDoc& doc, WaveClipState& clip, SystemClipboard& system,
                        Prompter& prompter) {
-  const auto sel = SelectedDrawn(doc);
-  if (!sel) return CommandOutcome::NotRun;
-  if (doc.AnyProtected(sel->begin, sel->end)) {
-    prompter.warn(ERRMSG(2));
-    return CommandOutcome::Refused;
-  }
+  CommandOutcome stopped{};
+  const auto sel = WritableSelection(doc, prompter, stopped);
+  if (!sel) return stopped;
   EditCopy(doc, clip, system);
   doc.DeleteSelection();
   return CommandOutcome::Done;

@@ -27,12 +27,9 @@ FitStart UnprotectForFit(WaveDoc& doc, int from, int to, Prompter& prompter) {
 }  // namespace
 
 CommandOutcome MathPointOp(WaveDoc& doc, PointOp op, Prompter& prompter) {
-  const auto sel = SelectedDrawn(doc);
-  if (!sel) return CommandOutcome::NotRun;
-  if (doc.AnyProtected(sel->begin, sel->end)) {
-    prompter.warn(ERRMSG(2));
-    return CommandOutcome::Refused;
-  }
+  CommandOutcome stopped{};
+  const auto sel = WritableSelection(doc, prompter, stopped);
+  if (!sel) return stopped;
   doc.SaveUndo();
   const auto first = doc.waveData.begin() + sel->begin;
   const auto last = doc.waveData.begin() + sel->end + 1;
