@@ -3,6 +3,7 @@
 // press, so together with the repaint it has to stay well inside one 16 ms frame.
 #include <benchmark/benchmark.h>
 
+#include "BenchSupport.h"
 #include "core/wave/GenerateSession.h"
 #include "core/wave/NewDataTarget.h"
 
@@ -10,13 +11,7 @@ namespace {
 
 using namespace averoz;
 
-class SilentPrompter : public Prompter {
- public:
-  Answer ask(const Message&, Buttons, Icon) override { return Answer::Ok; }
-  void showText(const std::string&, Icon) override {}
-  void status(const std::string&) override {}
-  void processEvents() override {}
-};
+using bench::SilentPrompter;
 
 void BM_PreviewWholeDocument(benchmark::State& state) {
   const auto kind = static_cast<WaveKind>(state.range(0));

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "core/comm/Gpib.h"
 #include "core/comm/Protocol.h"
 #include "nqsim_control.h"
@@ -83,14 +84,8 @@ class Simulator {
   std::vector<std::uint8_t> contents_ = std::vector<std::uint8_t>(kBlockCount);
 };
 
-// Nothing is shown: a warning only marks the transfer as failed.
-class SilentPrompter : public Prompter {
- public:
-  Answer ask(const Message&, Buttons, Icon) override { return Answer::Ok; }
-  void showText(const std::string&, Icon) override {}
-  void status(const std::string&) override {}
-  void processEvents() override {}
-};
+// A warning only marks the transfer as failed.
+using bench::SilentPrompter;
 
 std::vector<std::int32_t> Samples() {
   std::vector<std::int32_t> samples(kBlockWords);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "BenchSupport.h"
 #include "core/wave/ClipboardText.h"
 #include "core/wave/WaveMath.h"
 #include "core/wave/WaveResize.h"
@@ -12,13 +13,7 @@ namespace {
 
 using namespace averoz;
 
-class SilentPrompter : public Prompter {
- public:
-  Answer ask(const Message&, Buttons, Icon) override { return Answer::Ok; }
-  void showText(const std::string&, Icon) override {}
-  void status(const std::string&) override {}
-  void processEvents() override {}
-};
+using bench::SilentPrompter;
 
 WaveDoc DrawnDoc(int last) {
   WaveDoc doc;
