@@ -2,20 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "core/wave/ViewCursors.h"
+#include "core/wave/ViewFixtures.h"
 #include "core/wave/WaveDocFixtures.h"
 
 using namespace averoz;
 
-namespace {
-
-ViewGeometry View(int width, int height) {
-  ViewGeometry v;
-  v.viewWidth = width;
-  v.viewHeight = height;
-  return v;
-}
-
-}  // namespace
+using test::View;
 
 TEST(ViewCursors, InitialPlacesFollowTheVisibleContent) {
   WaveDoc doc;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/wave/AxisLabels.h"
+#include "core/wave/ViewFixtures.h"
 #include "core/wave/ViewGeometry.h"
 #include "core/wave/ViewZoom.h"
 
@@ -9,12 +10,7 @@ using namespace averoz;
 
 namespace {
 
-ViewGeometry View(int width, int height) {
-  ViewGeometry v;
-  v.viewWidth = width;
-  v.viewHeight = height;
-  return v;
-}
+using test::View;
 
 // Runs a request through its four ticks; false when it was at the limit.
 bool Zoom(ViewGeometry& v, int dx, int dy, int cx, int cy) {
