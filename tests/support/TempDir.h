@@ -25,6 +25,7 @@ class TempDir {
 
   const std::filesystem::path& path() const { return path_; }
   std::string file(const std::string& name) const { return (path_ / name).string(); }
+  std::string operator/(const std::string& name) const { return file(name); }
 
  private:
   std::filesystem::path path_;

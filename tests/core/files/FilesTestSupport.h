@@ -1,9 +1,7 @@
 #pragma once
 // Fakes and fixtures shared by the data-file tests.
 #include <cstdint>
-#include <cstdlib>
 #include <deque>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -11,6 +9,7 @@
 
 #include "core/app/Prompter.h"
 #include "core/files/TextImport.h"
+#include "support/TempDir.h"
 
 namespace averoz::test {
 
@@ -54,24 +53,6 @@ class RecordingStatus : public ImportStatus {
       if (m.id == id) return true;
     return false;
   }
-};
-
-// A fresh folder, removed with everything in it.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "averoz_files_XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
 };
 
 inline std::string ReadAll(const std::string& path) {
