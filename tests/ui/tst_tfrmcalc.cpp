@@ -10,8 +10,7 @@
 
 #include "core/wave/WaveDocFixtures.h"
 #include "core/wave/WaveTestClipboard.h"
-#include "support/FakePrompter.h"
-#include "ui/app/TMainForm.h"
+#include "support/WaveWindowFixture.h"
 #include "ui/wave/TfrmCalc.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
@@ -23,13 +22,11 @@ class TestTfrmCalc : public QObject {
 
  private slots:
   void previewThenCancelRestoresTheDocument() {
-    TMainForm form;
-    test::FakePrompter prompter;
-    form.setPrompter(&prompter);
     test::TextClipboard clipboard;
     clipboard.text = "2548\r\n";  // one value: fitted, it covers the whole selection
     SetDesktopClipboard(&clipboard);
-    TfrmWave* wave = form.FileNewMod1Execute();
+    test::WaveWindow window;
+    TfrmWave* wave = window.wave;
     QVERIFY(wave);
     WaveDoc& doc = wave->doc();
     test::DrawTo(doc, 99);
@@ -39,7 +36,7 @@ class TestTfrmCalc : public QObject {
 
     bool checked = false;
     QTimer::singleShot(0, this, [&] {
-      TfrmCalc& dialog = TfrmCalc::instance(form);
+      TfrmCalc& dialog = TfrmCalc::instance(window.form);
       QCOMPARE(dialog.windowTitle(), QString("Add"));
       QCOMPARE(dialog.findChild<QGroupBox*>("gbSrc")->title(), QString("Operand Waveform"));
       QCOMPARE(dialog.findChild<QLabel*>("lblClip")->text(), QString("Clipboard"));
@@ -60,11 +57,11 @@ class TestTfrmCalc : public QObject {
       checked = true;
       dialog.findChild<QPushButton*>("bnCancel")->click();
     });
-    mnMathAddClick(form, *wave);
+    mnMathAddClick(window.form, *wave);
     QVERIFY(checked);
     QVERIFY(doc.waveData == before.waveData);
     QVERIFY(doc.isSaved);
-    QVERIFY(prompter.shown.empty());
+    QVERIFY(window.prompter.shown.empty());
     SetDesktopClipboard(nullptr);
   }
 };

@@ -7,8 +7,7 @@
 #include <QtTest>
 
 #include "core/wave/WaveDocFixtures.h"
-#include "support/FakePrompter.h"
-#include "ui/app/TMainForm.h"
+#include "support/WaveWindowFixture.h"
 #include "ui/wave/TfrmResize.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
@@ -20,10 +19,8 @@ class TestTfrmResize : public QObject {
 
  private slots:
   void previewThenCancelRestoresTheDocument() {
-    TMainForm form;
-    test::FakePrompter prompter;
-    form.setPrompter(&prompter);
-    TfrmWave* wave = form.FileNewMod1Execute();
+    test::WaveWindow window;
+    TfrmWave* wave = window.wave;
     QVERIFY(wave);
     WaveDoc& doc = wave->doc();
     test::DrawTo(doc, 299);
@@ -32,7 +29,7 @@ class TestTfrmResize : public QObject {
 
     bool checked = false;
     QTimer::singleShot(0, this, [&] {
-      TfrmResize& dialog = TfrmResize::instance(form);
+      TfrmResize& dialog = TfrmResize::instance(window.form);
       QCOMPARE(dialog.windowTitle(), QString("Resize"));
       auto* edData = dialog.findChild<QLineEdit*>("edData");
       QCOMPARE(edData->text(), QString("100"));
@@ -52,12 +49,12 @@ class TestTfrmResize : public QObject {
       checked = true;
       dialog.findChild<QPushButton*>("bnCancel")->click();
     });
-    mnMathResizeClick(form, *wave);
+    mnMathResizeClick(window.form, *wave);
     QVERIFY(checked);
     QVERIFY(doc.waveData == before.waveData);
     QCOMPARE(doc.selEnd, 199);
     QVERIFY(doc.isSaved);
-    QCOMPARE(prompter.ids(), std::vector<MessageId>{ERRMSG(3)});
+    QCOMPARE(window.prompter.ids(), std::vector<MessageId>{ERRMSG(3)});
   }
 };
 
