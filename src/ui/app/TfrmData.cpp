@@ -99,6 +99,8 @@ class TfrmData::DocTap : public WaveDocListener {
     if (wave_) wave_->doc().SetListener(wave_.data());
     wave_ = nullptr;
   }
+  // The window is going: its document goes with it and needs no listener back.
+  void Forget() { wave_ = nullptr; }
   void DataChanged(int a, int b) override {
     if (!wave_) return;
     wave_->DataChanged(a, b);
@@ -277,7 +279,7 @@ void TfrmData::Bind(TfrmWave& wave) {
     window_ = &wave;
     // A closing browsed document closes the browser.
     connect(&wave, &QObject::destroyed, this, [this] {
-      tap_->Detach();
+      tap_->Forget();
       browsedKey_.clear();
       hide();
     });

@@ -1,0 +1,64 @@
+// The data browser offscreen: filling the table from a completely drawn document (Data
+// View, Refresh) and the row update of 1000 addresses after an edit below the refresh limit.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+#include "ui/app/TMainForm.h"
+#include "ui/app/TfrmData.h"
+#include "ui/wave/TfrmWave.h"
+
+namespace {
+
+struct Browsed {
+  averoz::TMainForm form;
+  averoz::TfrmWave* wave;
+  averoz::TfrmData* browser;
+  Browsed() {
+    form.show();
+    wave = form.FileNewMod1Execute();
+    averoz::WaveDoc& doc = wave->doc();
+    for (int i = 0; i < doc.dataLen; ++i) {
+      doc.waveData[i] = i % 4096;
+      doc.blockNo[i] = averoz::kBlockFree;
+    }
+    browser = &averoz::TfrmData::instance(form);
+    browser->FillBrowser(*wave);
+    QCoreApplication::processEvents();
+  }
+  ~Browsed() { wave->setSaved(true); }
+};
+
+}  // namespace
+
+static void BM_FillFullDocument(benchmark::State& state) {
+  Browsed b;
+  for (auto _ : state) {
+    b.browser->FillBrowser(*b.wave);
+    QCoreApplication::processEvents();  // the view lays out and paints the new table
+  }
+}
+BENCHMARK(BM_FillFullDocument)->Unit(benchmark::kMillisecond);
+
+static void BM_RowUpdate1000(benchmark::State& state) {
+  Browsed b;
+  averoz::WaveDoc& doc = b.wave->doc();
+  int v = 0;
+  for (auto _ : state) {
+    v = (v + 1) % 4096;
+    for (int i = 5000; i < 6000; ++i) doc.waveData[i] = v;
+    b.browser->UpdateBrowserRows(*b.wave, 5000, 5999);
+    QCoreApplication::processEvents();  // the visible rows repaint
+  }
+  benchmark::DoNotOptimize(b.browser->browserStale());
+}
+BENCHMARK(BM_RowUpdate1000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
