@@ -317,6 +317,29 @@ class TestDataBrowser : public QObject {
     QVERIFY(!doc.rangeSelected);
   }
 
+  void arrowKeysMoveThePickedCursorUpToTheOther() {
+    TfrmWave* wave = start();
+    WaveDoc& doc = wave->doc();
+    wave->SetCursorMode(true);
+    doc.csrX1 = 10;
+    doc.csrX2 = 12;
+    TfrmData& b = browser();
+    b.FillBrowser(*wave);
+    QTableView* grid = b.grid();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(b.model().index(13, 1)).center());
+    QCOMPARE(child<QLabel>("lblCursor")->text(), QString("X2"));
+    QTest::keyClick(grid, Qt::Key_Up);
+    QCOMPARE(doc.csrX2, 11);
+    QTest::keyClick(grid, Qt::Key_Up);  // onto X1's row: X2 stays one below it
+    QCOMPARE(doc.csrX2, 11);
+    QCOMPARE(grid->currentIndex().row(), 12);
+    QCOMPARE(cell(12, 1), QString("X2"));
+    QCOMPARE(cell(11, 1), QString("X1"));
+    QCOMPARE(child<QLineEdit>("edJump")->text(), QString("11"));
+    QCOMPARE(child<QLineEdit>("edData")->text(), QString::number(test::CodeAt(11)));
+  }
+
   void debugGestureShowsTheKindColumnAtTheNextFill() {
     TfrmWave* wave = start();
     TfrmData& b = browser();
