@@ -47,18 +47,7 @@ int ReceiveViaGpib(const GpibTarget& target, std::string_view memory, TransferPa
   panel.transferOk = false;
   if (!GpibConnect(g, target, prompter)) return 0;
 
-  bool ready = GpibWrite(g, std::string(kByteOrderNormal) + d) &&
-               GpibQuery(g, std::string(kOpcQuery) + d);
-  if (ready && !IsAcknowledged(g.reply, d)) {
-    ready = false;
-    g.failure.reset();  // answered, but not with "+1": only ERRMSG 21
-  }
-  if (!ready) {
-    ShowGpibFailure(g, prompter);
-    prompter.warn(ERRMSG(21));
-    GpibClose(g);
-    return 0;
-  }
+  if (!GpibPrepare(g, kByteOrderNormal, d, prompter)) return 0;
 
   panel.transferOk = true;
   panel.showTransferring();

@@ -46,20 +46,7 @@ bool SendViaGpib(const GpibTarget& target, std::string_view memory,
   panel.transferOk = false;
   if (!GpibConnect(g, target, prompter)) return false;
 
-  bool ready = GpibWrite(g, std::string(kByteOrder) + d);
-  if (ready) {
-    ready = GpibQuery(g, std::string(kOpcQuery) + d);
-    if (ready && !IsAcknowledged(g.reply, d)) {
-      ready = false;
-      g.failure.reset();  // answered, but not with "+1": only ERRMSG 21
-    }
-  }
-  if (!ready) {
-    ShowGpibFailure(g, prompter);
-    prompter.warn(ERRMSG(21));
-    GpibClose(g);
-    return false;
-  }
+  if (!GpibPrepare(g, kByteOrder, d, prompter)) return false;
 
   panel.transferOk = true;
   panel.showTransferring();

@@ -70,4 +70,20 @@ bool SerialIdentify(SerialLink& link, const SerialTarget& target, bool drain,
   return CheckIdentity(reply, target.modelPrefix, prompter);
 }
 
+bool GpibPrepare(GpibState& g, std::string_view byteOrder, const std::string& delimiter,
+                 Prompter& prompter) {
+  bool ready = GpibWrite(g, std::string(byteOrder) + delimiter) &&
+               GpibQuery(g, std::string(kOpcQuery) + delimiter);
+  if (ready && !IsAcknowledged(g.reply, delimiter)) {
+    ready = false;
+    g.failure.reset();  // answered, but not with "+1": only ERRMSG 21
+  }
+  if (!ready) {
+    ShowGpibFailure(g, prompter);
+    prompter.warn(ERRMSG(21));
+    GpibClose(g);
+  }
+  return ready;
+}
+
 }  // namespace averoz

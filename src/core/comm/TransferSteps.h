@@ -21,6 +21,11 @@ void ShowGpibFailure(const GpibState& g, Prompter& prompter);
 // when the identity was read and refused, and otherwise unloaded with the state.
 bool GpibConnect(GpibState& g, const GpibTarget& target, Prompter& prompter);
 
+// The byte-order command and the "*OPC?" handshake after the identity check. On a failure
+// the driver's error (if any) and ERRMSG 21 are shown and the device is closed.
+bool GpibPrepare(GpibState& g, std::string_view byteOrder, const std::string& delimiter,
+                 Prompter& prompter);
+
 // The serial reply buffer: cleared to zeros before every read, 256 bytes.
 inline constexpr std::size_t kSerialReplyBuffer = 256;
 // Reads at most length bytes as a reply; "" on a read that brought nothing (or failed).
