@@ -138,11 +138,13 @@ class TestDataBrowser : public QObject {
     QVERIFY(!child<QPushButton>("bnsave")->isEnabled());
     QVERIFY(child<QToolButton>("bnRefresh")->isVisible());
     QVERIFY(b.findChild<QTimer*>("tmanime")->isActive());
+    QVERIFY(b.findChild<QAction*>("pmEditRefresh")->isVisible());
 
     b.EditRefresh1Execute();
     QVERIFY(!b.browserStale());
     QCOMPARE(cell(1, 2), QString("9"));
     QVERIFY(!b.findChild<QTimer*>("tmanime")->isActive());
+    QVERIFY(!b.findChild<QAction*>("pmEditRefresh")->isVisible());
     QVERIFY(child<QPushButton>("bnsave")->isEnabled());
   }
 
@@ -266,6 +268,11 @@ class TestDataBrowser : public QObject {
     edJump->setText("99999");
     b.bnJumpClick();
     QVERIFY(grid->viewport()->rect().intersects(grid->visualRect(b.model().index(16384, 1))));
+    // a selection out of sight scrolls it into view, one row above it at the top
+    wave->doc().SetSelection(80, 90);
+    waveViewHooks().browserSelectionChanged(*wave);
+    QCOMPARE(grid->rowAt(0), 80);
+    QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
     edJump->setText("12x");
     b.bnJumpClick();
     QCOMPARE(prompter.ids(), std::vector<MessageId>{ERRMSG(3)});

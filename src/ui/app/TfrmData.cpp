@@ -375,9 +375,11 @@ void TfrmData::MirrorSelection(TfrmWave& wave) {
     SetRowSelect(true);
     lblCursor_->clear();
     const int top = doc.selBegin + 1;
-    SelectRows(top, doc.selEnd + 1);
+    // Seen before the selection moves the current row, which scrolls on its own.
     const int first = DGrid_->rowAt(0), last = DGrid_->rowAt(DGrid_->viewport()->height() - 1);
-    if (top < first || (last >= 0 && top > last))
+    const bool hidden = top < first || (last >= 0 && top > last);
+    SelectRows(top, doc.selEnd + 1);
+    if (hidden)
       DGrid_->scrollTo(model_->index(std::max(1, doc.selBegin), 1),
                        QAbstractItemView::PositionAtTop);
     ShowRow(top);
