@@ -14,7 +14,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -478,16 +477,22 @@ void TfrmData::GridMouseDown() {
   lblCursor_->setText(MarkAt(CurrentRow()));
 }
 
-void TfrmData::GridMouseUp() {
+std::pair<int, int> TfrmData::SelectedRows() const {
   int top = CurrentRow(), bottom = top;
-  const QModelIndexList rows = DGrid_->selectionModel()->selectedIndexes();
-  if (!rows.isEmpty()) {
-    top = bottom = rows.front().row();
-    for (const QModelIndex& i : rows) {
+  const QModelIndexList cells = DGrid_->selectionModel()->selectedIndexes();
+  if (!cells.isEmpty()) {
+    top = bottom = cells.front().row();
+    for (const QModelIndex& i : cells) {
       top = std::min(top, i.row());
       bottom = std::max(bottom, i.row());
     }
   }
+  const int rows = model_->rowCount();
+  return {ClampBrowserRow(top, rows), ClampBrowserRow(bottom, rows)};
+}
+
+void TfrmData::GridMouseUp() {
+  const auto [top, bottom] = SelectedRows();
   SelectFromBrowser(top - 1, bottom - 1);
   lblCursor_->setText(MarkAt(CurrentRow()));
 }
@@ -540,17 +545,7 @@ void TfrmData::bnJumpClick() {
 void TfrmData::bnsaveClick() {
   TfrmWave* wave = browsedWindow();
   if (!wave || browserStale_) return;
-  int top = CurrentRow(), bottom = top;
-  const QModelIndexList selected = DGrid_->selectionModel()->selectedIndexes();
-  if (!selected.isEmpty()) {
-    top = bottom = selected.front().row();
-    for (const QModelIndex& i : selected) {
-      top = std::min(top, i.row());
-      bottom = std::max(bottom, i.row());
-    }
-  }
-  top = ClampBrowserRow(top, model_->rowCount());
-  bottom = ClampBrowserRow(bottom, model_->rowCount());
+  const auto [top, bottom] = SelectedRows();
   const QString value = edData_->text().trimmed();
   edData_->setText(value);
   const WaveSaveCheck check =

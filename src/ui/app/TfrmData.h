@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/app/DataBrowser.h"
 #include "core/wave/WaveDoc.h"
@@ -94,6 +95,8 @@ class TfrmData : public QWidget {
   void SetRowSelect(bool on);
   void SelectRows(int firstRow, int lastRow);
   int CurrentRow() const;
+  // The top and bottom rows of the table's selection (the current row without one).
+  std::pair<int, int> SelectedRows() const;
   QString MarkAt(int row) const;
   void GridMouseDown();
   void GridMouseUp();
