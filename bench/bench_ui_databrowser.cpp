@@ -7,6 +7,7 @@
 #include "ui/app/TMainForm.h"
 #include "ui/app/TfrmData.h"
 #include "ui/wave/TfrmWave.h"
+#include "QtBenchMain.h"
 
 namespace {
 
@@ -54,11 +55,4 @@ static void BM_RowUpdate1000(benchmark::State& state) {
 }
 BENCHMARK(BM_RowUpdate1000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

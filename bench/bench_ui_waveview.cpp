@@ -10,6 +10,7 @@
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveRenderer.h"
+#include "QtBenchMain.h"
 
 using namespace averoz;
 
@@ -115,11 +116,4 @@ BENCHMARK(BM_WindowFullRedraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

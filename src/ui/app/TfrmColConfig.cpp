@@ -15,6 +15,7 @@
 
 #include "core/app/general.h"
 #include "ui/app/AppContext.h"
+#include "ui/app/DialogButtons.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
 
@@ -140,13 +141,7 @@ TfrmColConfig::TfrmColConfig(QWidget* parent) : QDialog(parent) {
   sbini->hide();
   connect(sbini, &QToolButton::clicked, this, &TfrmColConfig::sbiniClick);
 
-  auto* bnOK = new QPushButton(QStringLiteral("OK"), this);
-  bnOK->setObjectName(QStringLiteral("bnOK"));
-  bnOK->setDefault(true);
-  auto* bnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  bnCancel->setObjectName(QStringLiteral("bnCancel"));
-  connect(bnOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(bnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  const auto [bnOK, bnCancel] = MakeOkCancelButtons(this);
 
   auto* right = new QVBoxLayout;
   right->addWidget(imgSample_);

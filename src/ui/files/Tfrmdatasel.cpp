@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/app/DialogButtons.h"
 #include "ui/files/CenterOn.h"
 
 namespace averoz {
@@ -45,13 +46,7 @@ Tfrmdatasel::Tfrmdatasel(QWidget* parent)
                      {QStringLiteral("Binary"), QStringLiteral("Decimal"), QStringLiteral("Hex")},
                      rgfmtItems_);
 
-  auto* bnOK = new QPushButton(QStringLiteral("OK"), this);
-  bnOK->setObjectName(QStringLiteral("bnOK"));
-  bnOK->setDefault(true);
-  auto* bnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  bnCancel->setObjectName(QStringLiteral("bnCancel"));
-  connect(bnOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(bnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  const auto [bnOK, bnCancel] = MakeOkCancelButtons(this);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
