@@ -15,8 +15,8 @@ std::int32_t CombineCode(CombineKind kind, std::int32_t w, std::int32_t o) {
     case CombineKind::Add: v = w + o - 2048; break;
     case CombineKind::Sub: v = w + 2048 - o; break;
     case CombineKind::Multiply:
-      // The product is exact and so is its division by 2048: only the rounding remains.
-      v = 2048 + RoundHalfAway((w - 2048) * (o - 2048) / 2048.0);
+      // Rounded after adding 2048, so a result of -k-0.5 goes up to the code above it.
+      v = RoundHalfAway(2048 + (w - 2048) * (o - 2048) / 2048.0);
       break;
   }
   return std::clamp(v, 0, kMaxCode);

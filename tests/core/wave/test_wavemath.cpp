@@ -226,6 +226,22 @@ TEST(Combine, CodeRules) {
   EXPECT_EQ(CombineCode(CombineKind::Multiply, 0, 0), 4095);  // 2048 + 2048, clipped
 }
 
+// Exact halves: the rounding acts on 2048 plus the product, so below mid-scale -k-0.5
+// goes up to the next code just as +k+0.5 does above it.
+TEST(Combine, MultiplyRoundsHalvesOfTheSumUp) {
+  struct Case { int w, o, expected; };
+  for (const Case c : {Case{2049, 3072, 2049},   //  2048 + 0.5
+                       Case{2047, 3072, 2048},   //  2048 - 0.5
+                       Case{3072, 2047, 2048},   //  operands swapped
+                       Case{2045, 3072, 2047},   //  2048 - 1.5
+                       Case{2051, 3072, 2050},   //  2048 + 1.5
+                       Case{1024, 4095, 1025},   //  2048 - 1023.5
+                       Case{1, 2049, 2047},      //  2048 - 2047 / 2048, no half
+                       Case{0, 4095, 1}}) {      //  2048 - 2047 exactly
+    EXPECT_EQ(CombineCode(CombineKind::Multiply, c.w, c.o), c.expected) << c.w << " x " << c.o;
+  }
+}
+
 TEST(Combine, ShortClipboardOperandChangesOnlyItsLength) {
   WaveDoc doc;
   DrawTo(doc, 99);
