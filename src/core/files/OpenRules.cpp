@@ -17,6 +17,10 @@ bool OpensAsBinaryWave(const std::string& path) {
   return ext == ".awd" || ext == KindExtension(0);
 }
 
+bool OpensAsPattern(const std::string& path) {
+  return LowerAscii(ExtensionOf(path)) == KindExtension(2);
+}
+
 int RecentFileKind(const std::string& path) {
   const std::string ext = LowerAscii(ExtensionOf(path));
   for (int kind : {1, 2})

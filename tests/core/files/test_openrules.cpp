@@ -20,6 +20,12 @@ TEST(OpenRules, BinaryWaveExtensionsOnly) {
   for (const Case& c : cases) EXPECT_EQ(OpensAsBinaryWave(c.path), c.binary) << c.path;
 }
 
+TEST(OpenRules, PatternFilesByWholeExtension) {
+  for (const char* path : {"/d/a.ppg", "a.PPG", "/d.x/a.Ppg"}) EXPECT_TRUE(OpensAsPattern(path)) << path;
+  for (const char* path : {"/d/a.ppg.csv", "/d.ppg/a", "/d/a.pp", "/d/ppg", "/d/a.awf"})
+    EXPECT_FALSE(OpensAsPattern(path)) << path;
+}
+
 TEST(OpenRules, RecentFileKindByExtension) {
   EXPECT_EQ(RecentFileKind("/d/a.ope"), 1);
   EXPECT_EQ(RecentFileKind("/d/a.PPG"), 2);
