@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "cli/GenArgs.h"
+#include "cli/PatternCommands.h"
+#include "cli/PatternInput.h"
 #include "cli/WaveInput.h"
 #include "cli/WaveOutput.h"
 #include "core/app/general.h"
@@ -17,10 +19,21 @@ constexpr const char* kUsage =
     "usage: averoz-cli dump FILE\n"
     "       averoz-cli info FILE\n"
     "       averoz-cli convert IN OUT [--fill CODE]\n"
+    "       averoz-cli convert IN.ppg OUT   (OUT .ppg or .csv; .awf/.ope is a usage error)\n"
     "       averoz-cli gen OUT SHAPE [key=value ...] [SHAPE [key=value ...]] ... [--fill CODE]\n"
     "SHAPE: sine square triangle ramp charge discharge scurveup scurvedown dc noise\n"
     "keys:  len amp ofs cycles phase damp duty\n"
-    "OUT:   .awf (Modulation), .ope (Operation), .csv (text)\n";
+    "OUT:   .awf (Modulation), .ope (Operation), .csv (text)\n"
+    "       averoz-cli ppg OUT [STEP [key=value ...]] ...   (OUT: .ppg or .csv)\n"
+    "STEP:  order ch=1,4,2,5,3,6\n"
+    "       high|lo rows=R start=S len=N | rows=R at=C [len=N]\n"
+    "       clock ... period=P duty=D   counter ... period=P   value ... bits=B\n"
+    "       copy rows=R start=S len=N   paste rows=R (start=S len=N | at=C [len=N]) [repeat=X]\n"
+    "       invert|mirror|delete rows=R start=S len=N\n"
+    "       equ|not src=C dest=C   and|or|xor src=C,C[,...] dest=C   [start=S len=N]\n"
+    "       rotate|shift src=C[,...] dir=left|right [n=K] [start=S len=N]\n"
+    "       autoinvert on [derive=1,2,3] | autoinvert off\n"
+    "       rows: 1-based display rows (2 or 2-4); channels 1..6\n";
 
 // "--fill CODE" as typed; the code is checked after the usage.
 struct FillOption {
@@ -108,6 +121,7 @@ int Usage(const std::string& reason) {
 
 int Dump(const Args& args, const CliEnv& env) {
   if (args.size() != 1) return Usage("dump takes one file");
+  if (IsPatternInput(args[0])) return DumpPattern(args[0], env);
   WaveInput in;
   if (!ReadWaveInput(args[0], env, in)) return kExitRefused;
   std::string text;
@@ -119,6 +133,7 @@ int Dump(const Args& args, const CliEnv& env) {
 
 int Info(const Args& args, const CliEnv& env) {
   if (args.size() != 1) return Usage("info takes one file");
+  if (IsPatternInput(args[0])) return InfoPattern(args[0], env);
   WaveInput in;
   if (!ReadWaveInput(args[0], env, in)) return kExitRefused;
   std::printf("format: %s\nkind: %s\nsamples: %d\n", in.binary ? "binary" : "text",
@@ -137,6 +152,7 @@ int Convert(Args args, const CliEnv& env) {
   std::string usage;
   if (!TakeFill(args, fillOption, usage)) return Usage(usage);
   if (args.size() != 2) return Usage("convert takes IN and OUT");
+  if (IsPatternInput(args[0])) return ConvertPattern(args[0], args[1], fillOption.given, env);
   if (!IsOutputPath(args[1])) return Usage("OUT must end in .awf, .ope or .csv");
   std::optional<std::int32_t> fill;
   if (!FillCode(fillOption, env, fill)) return kExitRefused;

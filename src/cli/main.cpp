@@ -1,10 +1,11 @@
 // averoz-cli: the editor's data-file code without a window. Reads, converts and generates
-// waveform files; never asks anything.
+// waveform and pattern files; never asks anything.
 #include <string>
 #include <vector>
 
 #include "cli/CliEnv.h"
 #include "cli/Commands.h"
+#include "cli/PpgCommand.h"
 
 int main(int argc, char** argv) {
   using namespace averoz::cli;
@@ -20,5 +21,6 @@ int main(int argc, char** argv) {
   if (command == "info") return Info(args, env);
   if (command == "convert") return Convert(std::move(args), env);
   if (command == "gen") return Gen(std::move(args), env);
+  if (command == "ppg") return Ppg(args, env);
   return Usage("unknown command \"" + command + "\"");
 }
