@@ -23,6 +23,15 @@ expect() {
   [ "$got" -eq "$want" ] || fail "averoz-cli $* gave exit $got, expected $want: $(cat err.txt)"
 }
 
+# with_epoch SECONDS TZ CODE CMD...: expect with SOURCE_DATE_EPOCH and TZ set for this run only.
+with_epoch() {
+  SOURCE_DATE_EPOCH=$1 TZ=$2
+  export SOURCE_DATE_EPOCH TZ
+  shift 2
+  expect "$@"
+  unset SOURCE_DATE_EPOCH TZ
+}
+
 err_has() { grep -qF -- "$1" err.txt || fail "stderr lacks \"$1\": $(cat err.txt)"; }
 line_of() { sed -n "${2}p" "$1"; }
 
@@ -122,6 +131,72 @@ expect 1 gen full.awf dc len=16380 sine
 err_has "入力可能な領域がありません。"
 expect 0 gen full.awf dc len=16376 sine len=8
 
+# ---- pattern files -------------------------------------------------------------------------
+# An all-zero pattern named "zero", written 1970-01-01 00:00:00, byte by byte: model text,
+# versions, name, "PPG" 0x00, date, 00 02 00, CRC 0x0F87, 0, 16384 words, 20 zero bytes.
+{
+  printf 'TORVEK PELWAVE\000\001\000\000zero\000\000\000\000PPG\000'
+  printf '\007\262\001\001\000\000\000\000\002\000\017\207\000\000\000\000\000\000\100\000'
+  head -c 20 /dev/zero
+  head -c 32768 /dev/zero
+} > zero.ppg
+expect 0 dump zero.ppg
+[ "$(wc -l < out.txt)" -eq 16384 ] && [ "$(sort -u out.txt)" = 0 ] || fail "dump of zero.ppg"
+expect 0 info zero.ppg
+printf 'format: binary\nkind: PPG\nwords: 16384\nname: zero\nmodel: TORVEK PELWAVE\nversion: 0 1 0 0\ndate: 1970-01-01 00:00:00\ncrc: 0x0F87 matches\n' > want.txt
+cmp -s out.txt want.txt || fail "info of zero.ppg: $(cat out.txt)"
+# SOURCE_DATE_EPOCH fixes the date (in local time), so the copy is the same file.
+mkdir -p copy
+with_epoch 0 UTC 0 convert zero.ppg copy/zero.ppg
+cmp -s copy/zero.ppg zero.ppg || fail "zero.ppg -> .ppg is not the same file"
+with_epoch 3600 JST-9 0 convert zero.ppg averylongname.PPG
+expect 0 info averylongname.PPG
+grep -qx 'name: averylon' out.txt && grep -qx 'date: 1970-01-01 10:00:00' out.txt ||
+  fail "name field or local date: $(cat out.txt)"
+with_epoch soon UTC 1 convert zero.ppg late.ppg
+err_has "SOURCE_DATE_EPOCH"
+[ ! -e late.ppg ] || fail "a malformed SOURCE_DATE_EPOCH wrote a file"
+
+# A pattern with CH1 high at addresses 0..9 and CH3 at 5 and 6: words, text export, round trip.
+expect 0 ppg p.ppg high rows=1 start=0 len=10 high rows=3 start=5 len=2
+expect 0 dump p.ppg
+[ "$(sed -n '1,8p' out.txt | tr '\n' ' ')" = "1 1 1 1 1 5 5 1 " ] && [ "$(line_of out.txt 11)" = 0 ] ||
+  fail "dump of p.ppg: $(sed -n '1,12p' out.txt | tr '\n' ' ')"
+cp out.txt dump_p.txt
+expect 0 convert p.ppg p.csv
+[ "$(sed -n '6p' p.csv | od -An -c | tr -d ' \n')" = '1,0,1,0,0,0\r\n' ] || fail "csv line of address 5"
+[ "$(wc -l < p.csv)" -eq 16384 ] || fail "p.csv is not 16384 lines"
+expect 0 convert p.ppg q.ppg
+expect 0 dump q.ppg
+cmp -s out.txt dump_p.txt || fail "p.ppg -> q.ppg changed the data"
+
+# Usage errors: a pattern converts to .ppg or .csv only, and takes no --fill.
+for out in x.awf x.ope x.txt; do
+  expect 2 convert p.ppg "$out"
+  [ ! -e "$out" ] || fail "convert to $out wrote a file"
+done
+expect 2 convert p.ppg x.csv --fill 0
+err_has "--fill"
+expect 2 convert w.awf x.ppg
+
+# Refused pattern files: the wrong-format message, nothing written.
+head -c 32837 zero.ppg > short.ppg
+{ head -c 70 zero.ppg; printf '\000\001'; tail -c +73 zero.ppg; } > flipped.ppg
+for bad in short.ppg flipped.ppg missing.ppg; do
+  expect 1 dump "$bad"
+  [ -s err.txt ] && [ ! -s out.txt ] || fail "dump of $bad: $(cat err.txt)"
+  expect 1 convert "$bad" out.csv
+  [ ! -e out.csv ] || fail "a refused $bad was converted"
+done
+expect 1 dump short.ppg
+err_has "ファイル形式が違います。"
+# info still shows the header of a file whose CRC does not match.
+expect 1 info flipped.ppg
+grep -qx 'crc: 0x0F87 does not match the data (0x.*)' out.txt || fail "info of flipped.ppg: $(cat out.txt)"
+err_has "ファイル形式が違います。"
+expect 1 info short.ppg
+[ ! -s out.txt ] || fail "info described a file without a pattern header"
+
 # ---- settings beside the program -----------------------------------------------------------
 settings '[View]' 'Language=English' '[Message]' 'ERRMSG16=Wrong file format.' \
          '[Load]' 'FileVersion1=2'
@@ -132,6 +207,12 @@ expect 0 convert w.csv other.awf
 expect 0 info other.awf
 grep -qx 'model: OTHER MODEL' out.txt && grep -qx 'version: 0 1 0 7' out.txt ||
   fail "Save settings not used: $(cat out.txt)"
+
+# The "Load" section decides for pattern files too.
+settings '[Load]' 'FileVersion1=2'
+expect 1 info zero.ppg
+settings '[Load]' 'ModelNumber=TORVEK' 'FileVersion1=1'
+expect 0 dump zero.ppg
 
 if [ "$FAILS" -ne 0 ]; then
   echo "$FAILS check(s) failed" >&2
