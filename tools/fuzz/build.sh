@@ -22,13 +22,15 @@ CXXFLAGS="-std=c++20 -g -O1 -Wall -Wextra -fno-omit-frame-pointer \
 APP="$ROOT/src/core/app/IniFile.cpp $ROOT/src/core/app/general.cpp"
 FILES="$ROOT/src/core/files/WaveFile.cpp $ROOT/src/core/files/FileRead.cpp
   $ROOT/src/core/files/FileHeaderSettings.cpp $ROOT/src/core/files/AtomicWrite.cpp
-  $ROOT/src/core/files/TextImport.cpp $ROOT/src/core/files/TextCells.cpp $APP"
+  $ROOT/src/core/files/TextImport.cpp $ROOT/src/core/files/TextCells.cpp
+  $ROOT/src/core/files/PatternRead.cpp $ROOT/src/core/files/PatternFile.cpp
+  $ROOT/src/core/files/FileNames.cpp $APP"
 COMM="$ROOT/src/core/comm/Protocol.cpp $ROOT/src/core/comm/BlockPieces.cpp $APP"
-ALL="fuzz_wavefile fuzz_textimport fuzz_identity fuzz_blockheader"
+ALL="fuzz_wavefile fuzz_textimport fuzz_patternread fuzz_identity fuzz_blockheader"
 
 sources() {
   case $1 in
-    fuzz_wavefile | fuzz_textimport) echo "$FILES" ;;
+    fuzz_wavefile | fuzz_textimport | fuzz_patternread) echo "$FILES" ;;
     *) echo "$COMM" ;;
   esac
 }
