@@ -3,12 +3,10 @@
 #include <cstdio>
 #include <optional>
 
+#include "cli/PatternOutput.h"
 #include "cli/PpgSteps.h"
 #include "core/app/MessageCatalog.h"
 #include "core/app/general.h"
-#include "core/files/CsvExport.h"
-#include "core/files/FileNames.h"
-#include "core/files/PatternFile.h"
 #include "core/ppg/AutoInvert.h"
 #include "core/ppg/PpgCalcCommand.h"
 #include "core/ppg/PpgEdits.h"
@@ -259,24 +257,11 @@ class Runner {
   InvertDirections directions_{false, false, false};
 };
 
-bool IsPatternOutput(const std::string& path) {
-  const std::string ext = LowerAscii(ExtensionOf(path));
-  return ext == ".ppg" || ext == ".csv";
-}
-
-bool WriteOutput(const PpgDoc& doc, const std::string& path, const CliEnv& env) {
-  const bool csv = LowerAscii(ExtensionOf(path)) == ".csv";
-  const FileWriteResult r = csv ? WritePatternCsv(doc.bitData, path)
-                                : WritePatternFile(doc.bitData, path, env.settings());
-  if (!r.ok) env.SayText(r.error);
-  return r.ok;
-}
-
 }  // namespace
 
 int Ppg(const Args& args, const CliEnv& env) {
   if (args.empty()) return Usage("ppg takes OUT");
-  if (!IsPatternOutput(args[0])) return Usage("OUT must end in .ppg or .csv");
+  if (!IsPatternOutputPath(args[0])) return Usage("OUT must end in .ppg or .csv");
   std::vector<PpgStep> steps;
   std::string usage;
   if (!ParsePpgSteps(Args(args.begin() + 1, args.end()), steps, usage)) return Usage(usage);
@@ -286,7 +271,7 @@ int Ppg(const Args& args, const CliEnv& env) {
       if (failed->code == kExitUsage) return Usage(failed->usage);
       return failed->code;
     }
-  return WriteOutput(runner.doc, args[0], env) ? kExitOk : kExitRefused;
+  return WritePatternOutput(runner.doc.bitData, args[0], env) ? kExitOk : kExitRefused;
 }
 
 }  // namespace averoz::cli
