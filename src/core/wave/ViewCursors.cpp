@@ -80,14 +80,16 @@ bool EnterCursor(WaveDoc& doc, CursorField field, std::string_view text) {
   if (!ParseDecimal(text, value)) return false;
   const WaveScale s = doc.Scale();
   switch (field) {
+    // A span longer than the document reaches its end all the same; holding it there keeps
+    // the sum below from overflowing on a huge entry.
     case CursorField::DX: {
-      const int t = doc.csrX1 + std::max(2, s.XToIndex(value));
+      const int t = doc.csrX1 + std::clamp(s.XToIndex(value), 2, doc.dataLen);
       doc.csrX2 = t > doc.dataLen - 1 ? doc.dataLen - 1 : t - 1;
       return true;
     }
     case CursorField::DY: {
       // The difference may be typed negative; it still spans at least two codes.
-      const int t = doc.csrY1 + std::max(2, s.YToCodeDiff(value));
+      const int t = doc.csrY1 + std::clamp(s.YToCodeDiff(value), 2, kMaxCode + 1);
       doc.csrY2 = t > kMaxCode ? kMaxCode : t - 1;
       return true;
     }

@@ -73,7 +73,8 @@ bool EnterSelection(WaveDoc& doc, SelField field, std::string_view text) {
   switch (field) {
     case SelField::Begin: begin = limit(index); break;
     case SelField::End: end = limit(index); break;
-    case SelField::Length: end = limit(begin + std::max(1, index) - 1); break;
+    // A length beyond the document is the document's length: begin + length stays an int.
+    case SelField::Length: end = limit(begin + std::clamp(index, 1, doc.dataLen) - 1); break;
   }
   doc.SetSelection(begin, std::max(end, begin));
   return true;

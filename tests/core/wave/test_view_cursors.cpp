@@ -49,6 +49,10 @@ TEST(ViewCursors, EntriesAreClampedToTheirPartner) {
       {CursorField::Y1, "-7", true, 1000, 2000, 0, 3000},        // Y may be negative
       {CursorField::Y2, "3", true, 1000, 2000, 1000, 1001},
       {CursorField::DY, "5000", true, 1000, 2000, 1000, 4095},
+      // Spans beyond the 32-bit range reach the end instead of wrapping round.
+      {CursorField::DX, "9999999999", true, 1000, 16383, 1000, 3000},
+      {CursorField::DY, "9999999999", true, 1000, 2000, 1000, 4095},
+      {CursorField::DY, "-9999999999", true, 1000, 2000, 1000, 1001},
       {CursorField::Y1, ".", false, 1000, 2000, 1000, 3000},
   };
   for (const Case& c : cases) {

@@ -70,6 +70,8 @@ TEST(SelectionEntry, EndsStayInTheDrawnPart) {
       {SelField::Begin, "5000", 999, 999}, {SelField::End, "5000", 100, 999},
       {SelField::End, "50", 100, 100},     {SelField::Length, "10", 100, 109},
       {SelField::Length, "0", 100, 100},   {SelField::Length, "5000", 100, 999},
+      // Beyond the 32-bit range: still the longest selection, not an overflow.
+      {SelField::Length, "9999999999", 100, 999}, {SelField::End, "9999999999", 100, 999},
   };
   for (const Case& c : cases) {
     WaveDoc doc;
