@@ -24,6 +24,8 @@ class NqsimGpib {
   void reset() const { fn<nqsim_reset_fn>("nqsim_reset")(); }
   // 0, or -1 for an unknown fault name.
   int fault(const char* name) const { return fn<nqsim_set_fault_fn>("nqsim_set_fault")(name); }
+  // A one-shot fault on one call (nqsim_inject): 0, or -1 for an unknown kind.
+  int inject(const char* kind, long n) const { return fn<nqsim_inject_fn>("nqsim_inject")(kind, n); }
   void identity(const char* line) const { fn<nqsim_set_identity_fn>("nqsim_set_identity")(line); }
   std::vector<long> writeSizes() const {
     std::vector<long> sizes(fn<nqsim_write_count_fn>("nqsim_write_count")());

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Instrument.h"
@@ -34,6 +35,10 @@ struct Simulator {
   int ibdevArgs[6] = {0, 0, 0, 0, 0, 0};
   int timeoutCode = -1;
   std::vector<long> writeSizes;
+  long reads = 0;
+  // One-shot faults armed by nqsim_inject (0 or unset: none).
+  long failWrite = 0, failRead = 0;
+  std::optional<std::size_t> storeByte, fetchByte;
   // Set by the control functions; they win over the environment.
   std::optional<nqsim::Fault> fault;
   std::optional<std::string> identity;
@@ -56,6 +61,31 @@ int Error(int err, int extra = 0) {
 }
 bool Bad(int ud) { return ud != kDescriptor || !Sim().online; }
 bool Faulty(nqsim::Fault f) { return Sim().instrument.fault() == f; }
+
+// The block header ahead of the data in a memory reply.
+constexpr std::size_t kReplyHeader = 10;
+
+// Bytes of this write that go through before an armed "store_byte" fault stops it, or
+// nothing when the write is not hit.
+std::optional<std::size_t> StoreLimit(long count) {
+  Simulator& sim = Sim();
+  const auto at = sim.instrument.storingAt();
+  if (!sim.storeByte || !at || *at + std::size_t(count) <= *sim.storeByte) return std::nullopt;
+  const std::size_t limit = *sim.storeByte > *at ? *sim.storeByte - *at : 0;
+  sim.storeByte.reset();
+  return limit;
+}
+
+// The same for a read and an armed "fetch_byte" fault (n counts data bytes after the header).
+std::optional<std::size_t> FetchLimit(long count) {
+  Simulator& sim = Sim();
+  const auto at = sim.instrument.fetchingAt();
+  if (!sim.fetchByte || !at) return std::nullopt;
+  const std::size_t failAt = kReplyHeader + *sim.fetchByte;
+  if (*at + std::size_t(count) <= failAt) return std::nullopt;
+  sim.fetchByte.reset();
+  return failAt > *at ? failAt - *at : 0;
+}
 
 void ApplyConfiguration() {
   Simulator& sim = Sim();
@@ -144,7 +174,15 @@ NQSIM_EXPORT int ibwrt(int ud, const void* buf, long count) {
   Simulator& sim = Sim();
   sim.writeSizes.push_back(count);
   if (Faulty(nqsim::Fault::ErrIbwrt)) RETURN(Error(ENOL));
+  if (long(sim.writeSizes.size()) == sim.failWrite) RETURN(Error(ENOL));
   const auto* bytes = static_cast<const std::uint8_t*>(buf);
+  if (const auto limit = StoreLimit(count)) {
+    // The bus fails part-way: what went before stays with the instrument.
+    sim.instrument.receive({bytes, *limit}, false);
+    Error(EBUS);
+    status.cnt = static_cast<int>(*limit);
+    RETURN(status.sta);
+  }
   sim.instrument.receive({bytes, static_cast<std::size_t>(count)}, sim.ibdevArgs[4] != 0);
   RETURN(Done(CMPL, count));
 }
@@ -154,11 +192,18 @@ NQSIM_EXPORT int ibrd(int ud, void* buf, long count) {
   if (count < 0 || (buf == nullptr && count > 0)) RETURN(Error(EARG));
   Simulator& sim = Sim();
   if (Faulty(nqsim::Fault::ErrIbrd)) RETURN(Error(EBUS));
+  if (++sim.reads == sim.failRead) RETURN(Error(EBUS));
   // Nothing to say: the time-out passes (at once, tests need not wait for it).
   if (!sim.instrument.hasReply()) RETURN(Error(EABO, TMO));
   bool end = false;
-  const std::size_t n =
-      sim.instrument.transmit({static_cast<std::uint8_t*>(buf), static_cast<std::size_t>(count)}, end);
+  auto* bytes = static_cast<std::uint8_t*>(buf);
+  if (const auto limit = FetchLimit(count)) {
+    const std::size_t n = sim.instrument.transmit({bytes, *limit}, end);
+    Error(EBUS);
+    status.cnt = static_cast<int>(n);
+    RETURN(status.sta);
+  }
+  const std::size_t n = sim.instrument.transmit({bytes, static_cast<std::size_t>(count)}, end);
   RETURN(Done(CMPL | (end ? END : 0), static_cast<long>(n)));
 }
 
@@ -196,6 +241,24 @@ NQSIM_EXPORT int nqsim_set_fault(const char* name) {
   if (!fault) return -1;
   Sim().fault = *fault;
   Sim().instrument.setFault(*fault);
+  return 0;
+}
+
+NQSIM_EXPORT int nqsim_inject(const char* kind, long n) {
+  Simulator& sim = Sim();
+  const std::string_view name = kind ? kind : "";
+  if (n < 0) return -1;
+  if (const auto ack = nqsim::ParseAckFault(name)) {
+    if (n < 1) return -1;
+    sim.instrument.failAck(*ack, n);
+  } else if (name == "ibwrt" || name == "ibrd") {
+    if (n < 1) return -1;
+    (name == "ibwrt" ? sim.failWrite : sim.failRead) = n;
+  } else if (name == "store_byte" || name == "fetch_byte") {
+    (name == "store_byte" ? sim.storeByte : sim.fetchByte) = static_cast<std::size_t>(n);
+  } else {
+    return -1;
+  }
   return 0;
 }
 

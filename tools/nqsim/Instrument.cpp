@@ -64,12 +64,39 @@ std::optional<Fault> ParseFault(std::string_view name) {
   return std::nullopt;
 }
 
+std::optional<AckFault> ParseAckFault(std::string_view name) {
+  if (name == "ack_refused") return AckFault::Refused;
+  if (name == "ack_silent") return AckFault::Silent;
+  return std::nullopt;
+}
+
 Instrument::Instrument() { reset(); }
+
+void Instrument::failAck(AckFault fault, long nth) {
+  (fault == AckFault::Refused ? ackRefused_ : ackSilent_) = nth;
+}
+
+std::optional<std::string_view> Instrument::acknowledge() {
+  ++acks_;
+  if (acks_ == ackSilent_) return std::nullopt;
+  return fault_ == Fault::NoAck || acks_ == ackRefused_ ? "+0" : "+1";
+}
+
+std::optional<std::size_t> Instrument::storingAt() const {
+  if (!blockMemory_) return std::nullopt;
+  return block_.size();
+}
+
+std::optional<std::size_t> Instrument::fetchingAt() const {
+  if (replies_.empty() || !replies_.front().block) return std::nullopt;
+  return replyPos_;
+}
 
 void Instrument::reset() {
   fault_ = Fault::None;
   identity_ = kDefaultIdentity;
   byteOrder_.clear();
+  acks_ = ackRefused_ = ackSilent_ = 0;
   for (auto& m : memories_) m.assign(kMemorySize, 0);
   clear();
 }
@@ -131,31 +158,41 @@ void Instrument::acceptText(std::uint8_t byte) {
 
 void Instrument::endMessage(std::string_view delimiter) {
   std::vector<std::uint8_t> reply;
+  bool block = false;
+  muteMessage_ = false;
   bool endsInText = false;  // text answers of one message are joined by ';'
   std::string_view rest = text_;
   for (;;) {
     const std::size_t semicolon = rest.find(';');
     if (auto answer = execute(Trim(rest.substr(0, semicolon)))) {
       if (endsInText && !answer->block) reply.push_back(';');
+      if (reply.empty()) block = answer->block;  // a reply that opens with a block
       reply.insert(reply.end(), answer->bytes.begin(), answer->bytes.end());
       endsInText = !answer->block;
     }
     if (semicolon == std::string_view::npos) break;
     rest.remove_prefix(semicolon + 1);
   }
-  if (reply.empty() || fault_ == Fault::Silent) return;
+  if (reply.empty() || fault_ == Fault::Silent || muteMessage_) return;
   // Text answers go back with the delimiter their command came with; a block has none.
   if (endsInText) {
     const std::string_view end = delimiter.empty() ? std::string_view("\n") : delimiter;
     reply.insert(reply.end(), end.begin(), end.end());
   }
-  replies_.push_back(std::move(reply));
+  replies_.push_back(Answer{std::move(reply), block});
 }
 
 std::optional<Instrument::Answer> Instrument::execute(std::string_view command) {
   const std::string upper = Upper(command);
   if (upper == "*IDN?") return Answer{identityReply(), false};
-  if (upper == "*OPC?") return Answer{Bytes(fault_ == Fault::NoAck ? "+0" : "+1"), false};
+  if (upper == "*OPC?") {
+    const auto answer = acknowledge();
+    if (!answer) {
+      muteMessage_ = true;
+      return std::nullopt;
+    }
+    return Answer{Bytes(*answer), false};
+  }
   if (upper.starts_with(kByteOrderCommand)) {
     byteOrder_ = std::string(Trim(std::string_view(upper).substr(kByteOrderCommand.size())));
     return std::nullopt;
@@ -187,7 +224,7 @@ std::vector<std::uint8_t> Instrument::memoryReply(std::size_t n) const {
 std::size_t Instrument::transmit(std::span<std::uint8_t> buffer, bool& endOfReply) {
   endOfReply = false;
   if (replies_.empty()) return 0;
-  const auto& reply = replies_.front();
+  const auto& reply = replies_.front().bytes;
   const std::size_t n = std::min(buffer.size(), reply.size() - replyPos_);
   std::copy_n(reply.begin() + static_cast<std::ptrdiff_t>(replyPos_), n, buffer.begin());
   replyPos_ += n;

@@ -33,6 +33,11 @@ enum class Fault {
 // "one_field_idn", "no_ack", "short_block", "hash7", "bad_count".
 std::optional<Fault> ParseFault(std::string_view name);
 
+// One-shot faults on a single acknowledgement query ("*OPC?" in either case), the nth since
+// the last reset: "ack_refused" answers it "+0", "ack_silent" leaves it unanswered.
+enum class AckFault { Refused, Silent };
+std::optional<AckFault> ParseAckFault(std::string_view name);
+
 inline constexpr std::size_t kMemories = 4;
 inline constexpr std::size_t kMemorySize = 32768;
 inline constexpr std::string_view kDefaultIdentity = "NQSIM,NQ-2000,0,1.00";
@@ -44,6 +49,8 @@ class Instrument {
   void setFault(Fault fault) { fault_ = fault; }
   Fault fault() const { return fault_; }
   void setIdentity(std::string line) { identity_ = std::move(line); }
+  // Arms a one-shot fault on the nth acknowledgement query (n from 1).
+  void failAck(AckFault fault, long nth);
 
   // Bytes from the controller; endOfMessage when the controller ended its message (GPIB EOI).
   void receive(std::span<const std::uint8_t> bytes, bool endOfMessage);
@@ -60,6 +67,12 @@ class Instrument {
   // The parameter of the last byte-order command ("" when it had none).
   const std::string& byteOrder() const { return byteOrder_; }
 
+  // Bytes of the block being stored so far; nothing while no block is being stored.
+  std::optional<std::size_t> storingAt() const;
+  // Bytes of the block reply already sent, its "#8" header included; nothing while the
+  // current reply is no block.
+  std::optional<std::size_t> fetchingAt() const;
+
  private:
   void acceptText(std::uint8_t byte);
   void endMessage(std::string_view delimiter);
@@ -71,6 +84,8 @@ class Instrument {
   std::optional<Answer> execute(std::string_view command);
   std::vector<std::uint8_t> identityReply() const;
   std::vector<std::uint8_t> memoryReply(std::size_t n) const;
+  // "+1", "+0", or nothing (the whole message goes unanswered) for the next acknowledgement.
+  std::optional<std::string_view> acknowledge();
 
   Fault fault_ = Fault::None;
   std::string identity_;
@@ -83,7 +98,11 @@ class Instrument {
   std::size_t blockRemaining_ = 0;
   std::vector<std::uint8_t> block_;
 
-  std::deque<std::vector<std::uint8_t>> replies_;
+  long acks_ = 0;  // acknowledgement queries since the last reset
+  long ackRefused_ = 0, ackSilent_ = 0;  // the one that is refused / not answered (0: none)
+  bool muteMessage_ = false;  // set while a message runs whose answer is to be dropped
+
+  std::deque<Answer> replies_;
   std::size_t replyPos_ = 0;
 };
 

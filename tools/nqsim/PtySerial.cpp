@@ -107,7 +107,41 @@ void PtySerial::reset() {
   std::lock_guard lock(mutex_);
   instrument_.reset();
   received_ = 0;
+  holdAt_.reset();
   dropReply_ = true;
+}
+
+void PtySerial::failAck(AckFault fault, long nth) {
+  std::lock_guard lock(mutex_);
+  instrument_.failAck(fault, nth);
+}
+
+void PtySerial::holdBlockAt(std::size_t byte) {
+  std::lock_guard lock(mutex_);
+  holdAt_ = byte;
+}
+
+void PtySerial::release() {
+  {
+    std::lock_guard lock(mutex_);
+    holdAt_.reset();
+  }
+  const char byte = 0;
+  [[maybe_unused]] const ssize_t n = ::write(wake_[1], &byte, 1);
+}
+
+bool PtySerial::holding() const {
+  std::lock_guard lock(mutex_);
+  return holdAt_ && instrument_.storingAt() == holdAt_;
+}
+
+std::size_t PtySerial::readRoom(std::size_t slice) const {
+  std::lock_guard lock(mutex_);
+  if (!holdAt_) return slice;
+  // Byte by byte until the block starts, so that no read runs past the held byte.
+  const auto at = instrument_.storingAt();
+  if (!at) return 1;
+  return std::min(slice, *holdAt_ > *at ? *holdAt_ - *at : 0);
 }
 
 std::vector<std::uint8_t> PtySerial::memory(std::size_t n) const {
@@ -146,13 +180,14 @@ void PtySerial::serve() {
     const std::size_t slice = rate > 0 ? std::max(1, rate / 10 / 50) : in.size();
     const Clock::time_point now = Clock::now();
     const bool wantWrite = outPos < out.size();
-    const bool readNow = rate <= 0 || now >= readAt;
+    const std::size_t room = readRoom(slice);
+    const bool readNow = room > 0 && (rate <= 0 || now >= readAt);
     const bool writeNow = wantWrite && (rate <= 0 || now >= writeAt);
 
     // Wake exactly when the next slice is due: rounding waits up to whole milliseconds would
     // slow a paced line by several per cent.
     Clock::duration wait = std::chrono::milliseconds(200);
-    if (!readNow) wait = std::min(wait, readAt - now);
+    if (room > 0 && !readNow) wait = std::min(wait, readAt - now);
     if (wantWrite && !writeNow) wait = std::min(wait, writeAt - now);
     const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
     const timespec timeout{static_cast<time_t>(ns / 1'000'000'000),
@@ -166,11 +201,17 @@ void PtySerial::serve() {
       if (errno == EINTR) continue;
       return;
     }
-    if (fds[1].revents) return;
+    if (fds[1].revents) {
+      // A stop, or a released hold: look again at once.
+      char drain[16];
+      [[maybe_unused]] const ssize_t r = ::read(wake_[0], drain, sizeof drain);
+      if (stop_) return;
+      continue;
+    }
     const Clock::time_point after = Clock::now();
 
     if (fds[0].revents & POLLIN) {
-      const ssize_t n = ::read(master_, in.data(), slice);
+      const ssize_t n = ::read(master_, in.data(), room);
       if (n > 0) {
         std::lock_guard lock(mutex_);
         instrument_.receive({in.data(), static_cast<std::size_t>(n)}, false);

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <thread>
@@ -52,8 +53,20 @@ class PtySerial {
   // Bytes taken from the line since the start (or the last reset).
   std::size_t bytesReceived() const;
 
+  // A one-shot fault on the nth acknowledgement query since the last reset.
+  void failAck(AckFault fault, long nth);
+  // The instrument stops taking bytes from the line once a block being stored has reached
+  // byte n (from 0), as one holding CTS would; the sender's bytes pile up in the pseudo-
+  // terminal and then in its own queue. release() lets the rest in; reset() does too.
+  void holdBlockAt(std::size_t byte);
+  void release();
+  // True while the line is held at that byte.
+  bool holding() const;
+
  private:
   void serve();
+  // Bytes the next read may take from the line (0 while held).
+  std::size_t readRoom(std::size_t slice) const;
 
   int master_ = -1;
   int slave_ = -1;  // kept open so the master never sees a hang-up between users
@@ -66,6 +79,7 @@ class PtySerial {
   mutable std::mutex mutex_;
   Instrument instrument_;
   std::size_t received_ = 0;
+  std::optional<std::size_t> holdAt_;
 
   std::thread thread_;
 };

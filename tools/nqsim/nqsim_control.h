@@ -17,6 +17,16 @@ void nqsim_reset(void);
 /* "none", "silent", "err_ibdev", "err_ibclr", "err_ibwrt", "err_ibrd", "garbage_idn",
  * "one_field_idn", "no_ack", "short_block", "hash7", "bad_count". 0, or -1 for an unknown name. */
 int nqsim_set_fault(const char* name);
+/* One-shot faults on a single call, counted since the last reset; several can be armed at once
+ * and each fires once:
+ *   "ibwrt", "ibrd"  the nth call (from 1) of that entry point fails with ERR, moving nothing;
+ *   "ack_refused"    the nth "*OPC?" (from 1, either case) is answered "+0";
+ *   "ack_silent"     the nth "*OPC?" goes unanswered, so its read times out;
+ *   "store_byte"     the write that carries data byte n (from 0) of a block being stored
+ *                    fails part-way: the bytes before n arrive, ibcnt counts them, ERR is set;
+ *   "fetch_byte"     the same for the read that carries data byte n of a block being read.
+ * 0, or -1 for an unknown kind or a count out of range. */
+int nqsim_inject(const char* kind, long n);
 /* The "*IDN?" answer without delimiter; NULL restores the default. */
 void nqsim_set_identity(const char* line);
 
@@ -37,6 +47,7 @@ int nqsim_online(void);
 typedef void (*nqsim_reset_fn)(void);
 typedef int (*nqsim_set_fault_fn)(const char*);
 typedef void (*nqsim_set_identity_fn)(const char*);
+typedef int (*nqsim_inject_fn)(const char*, long);
 typedef size_t (*nqsim_write_count_fn)(void);
 typedef long (*nqsim_write_size_fn)(size_t);
 typedef long (*nqsim_read_memory_fn)(int, unsigned char*, size_t);
