@@ -1,6 +1,6 @@
 #pragma once
 // A TransferPanel that records the states a sequence shows and can press Abort once the
-// progress reaches a given position.
+// progress reaches a given position, or from its pending events.
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -25,7 +25,10 @@ class RecordingPanel : public TransferPanel {
     ++steps;
     if (abortAt >= 0 && position >= abortAt) transferOk = false;
   }
-  void letEventsRun() override { ++eventRuns; }
+  void letEventsRun() override {
+    ++eventRuns;
+    if (onEvents) onEvents();
+  }
 
   std::vector<std::string> states;
   int maximum = 0;
@@ -34,6 +37,7 @@ class RecordingPanel : public TransferPanel {
   int steps = 0;
   int eventRuns = 0;
   int abortAt = -1;  // Abort pressed when the progress reaches this position
+  std::function<void()> onEvents;  // what the window's events do (press Abort, look around)
 };
 
 }  // namespace averoz::test

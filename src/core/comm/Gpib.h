@@ -106,7 +106,7 @@ void GpibClose(GpibState& g);
 
 // "ibsta = $8100< ERR  CMPL > iberr = 2< ENOL:No Listener > ibcntl = 0"
 std::string GpibStatusText(const GpibStatus& status);
-// The message followed by CR and the status text.
+// The message, and the status text on the next line.
 Message ShowGpibStatus(MessageId message, const GpibStatus& status);
 
 }  // namespace averoz

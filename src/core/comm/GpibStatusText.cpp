@@ -56,7 +56,8 @@ std::string GpibStatusText(const GpibStatus& status) {
 }
 
 Message ShowGpibStatus(MessageId message, const GpibStatus& status) {
-  return Message{message, {}, "\r" + GpibStatusText(status)};
+  // A line feed: a lone CR is no line break in a message box here.
+  return Message{message, {}, "\n" + GpibStatusText(status)};
 }
 
 }  // namespace averoz

@@ -34,6 +34,8 @@ inline constexpr std::string_view kOpcQueryLower = "*opc?";
 // The byte count that every store header announces, whatever the payload holds.
 inline constexpr std::size_t kBlockCount = 32768;
 inline constexpr std::size_t kBlockWords = kBlockCount / 2;
+// The highest code a waveform sample takes; a memory word above it belongs to no waveform.
+inline constexpr std::int32_t kMaxWaveCode = 4095;
 // "#8" followed by eight decimal digits.
 inline constexpr std::size_t kBlockHeaderLength = 10;
 

@@ -12,12 +12,19 @@
 namespace averoz {
 namespace {
 
-// Decodes what was collected, or reports the failed block; then the idle state.
+// Decodes what was collected, or reports the failed block; then the idle state. A memory
+// with a word above the highest code is refused (after its message): it would become a
+// document that no data file can hold.
 int Conclude(TransferPanel& panel, Prompter& prompter, const std::vector<std::uint8_t>& received,
              std::vector<std::int32_t>& words) {
   int result = 0;
   if (panel.transferOk) {
     result = DecodeReceivedBlock(received, words);
+    if (const auto problem = result > 0 ? OutOfRangeWord(words) : std::nullopt) {
+      prompter.warn(*problem);
+      words.clear();
+      result = 0;
+    }
   } else {
     Inform(prompter, ERRMSG(21));
   }
@@ -27,6 +34,16 @@ int Conclude(TransferPanel& panel, Prompter& prompter, const std::vector<std::ui
 }
 
 }  // namespace
+
+std::optional<Message> OutOfRangeWord(std::span<const std::int32_t> words) {
+  const auto bad = std::find_if(words.begin(), words.end(),
+                                [](std::int32_t w) { return w < 0 || w > kMaxWaveCode; });
+  if (bad == words.end()) return std::nullopt;
+  const auto address = std::distance(words.begin(), bad);
+  return Message{ERRMSG(16), {},
+                 "\nAddress " + std::to_string(address) + " holds " + std::to_string(*bad) +
+                     "; waveform codes run from 0 to " + std::to_string(kMaxWaveCode) + "."};
+}
 
 std::optional<MessageId> ReceiveResultMessage(int result) {
   if (result == -1) return ERRMSG(16);

@@ -4,6 +4,7 @@
 // and Abort through the panel.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -16,12 +17,17 @@ namespace averoz {
 class SerialLink;
 
 // Results: 16384 (kBlockWords) with the words filled, -1 when the data could not be decoded,
-// 0 after any other failure (its messages shown already).
+// 0 after any other failure (its messages shown already), including a memory that holds a
+// word no waveform sample can take (OutOfRangeWord).
 int ReceiveViaGpib(const GpibTarget& target, std::string_view memory, TransferPanel& panel,
                    Prompter& prompter, std::vector<std::int32_t>& words);
 // The link is opened with target.port and closed again on every path.
 int ReceiveViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
                      TransferPanel& panel, Prompter& prompter, std::vector<std::int32_t>& words);
+
+// ERRMSG 16 naming the first address whose word is above 4095, the highest waveform code;
+// nothing when every word is a code.
+std::optional<Message> OutOfRangeWord(std::span<const std::int32_t> words);
 
 // What the Receive button shows for a result: ERRMSG 16 for -1, ERRMSG 12 for 0, nothing
 // when a document is to be opened.

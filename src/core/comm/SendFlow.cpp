@@ -11,16 +11,21 @@
 namespace averoz {
 namespace {
 
+// What became of one piece.
+enum class Piece { Sent, Failed, Withheld };
+
 // Writes the payload piece by piece while the transfer holds, moving the progress bar and
-// letting Abort in after every piece. write returns false on a failed piece (its message
-// shown already).
+// letting Abort in after every piece. write reports a failed piece after showing its message,
+// and a withheld one when Abort came while the piece waited: that one is not counted.
 void SendPieces(std::span<const std::uint8_t> payload, Interface iface, TransferPanel& panel,
-                const std::function<bool(std::span<const std::uint8_t>)>& write) {
+                const std::function<Piece(std::span<const std::uint8_t>)>& write) {
   panel.setProgressMaximum(iface == Interface::Gpib ? 100 : 200);
   int position = 0;
   SendInPieces(payload, iface, [&](std::span<const std::uint8_t> piece) {
     if (!panel.transferOk) return false;
-    if (!write(piece)) panel.transferOk = false;
+    const Piece result = write(piece);
+    if (result == Piece::Withheld) return false;
+    if (result == Piece::Failed) panel.transferOk = false;
     panel.letEventsRun();
     panel.setProgress(++position);
     return panel.transferOk;
@@ -56,9 +61,9 @@ bool SendViaGpib(const GpibTarget& target, std::string_view memory,
   }
   GpibSetTimeout(g, kGpibT30s);
   SendPieces(payload, Interface::Gpib, panel, [&](std::span<const std::uint8_t> piece) {
-    if (GpibWriteRaw(g, piece)) return true;
+    if (GpibWriteRaw(g, piece)) return Piece::Sent;
     ShowGpibFailure(g, prompter);
-    return false;
+    return Piece::Failed;
   });
 
   if (panel.transferOk) {
@@ -94,13 +99,24 @@ bool SendOverOpenPort(SerialLink& link, const SerialTarget& target, std::string_
   panel.transferOk = true;
   panel.showTransferring();
   if (!SerialSendText(link, BuildStoreHeader(memory), true, timing)) panel.transferOk = false;
+  const Sleeper sleep = [&timing](std::chrono::milliseconds ms) { SerialSleep(timing, ms); };
+  // Each piece waits for room in the transmit buffer, so the progress follows the line and
+  // Abort is taken while a piece waits.
   SendPieces(payload, Interface::Serial, panel, [&](std::span<const std::uint8_t> piece) {
-    if (link.send(piece)) return true;
+    const auto waiting = [&panel] {
+      panel.letEventsRun();
+      return panel.transferOk;
+    };
+    switch (SendWhenRoom(link, piece, timing.transmitTimeout, waiting, sleep)) {
+      case Handover::Sent: return Piece::Sent;
+      case Handover::Stopped: return Piece::Withheld;
+      case Handover::TimedOut:
+      case Handover::Failed: break;
+    }
     prompter.warn(ERRMSG(21));
-    return false;
+    return Piece::Failed;
   });
-  WaitSerialDrained(link, timing.drainStall,
-                    [&timing](std::chrono::milliseconds ms) { SerialSleep(timing, ms); });
+  WaitSerialDrained(link, timing.drainStall, sleep);
   SerialSleep(timing, timing.settle);
 
   const bool blockFailed = !panel.transferOk;

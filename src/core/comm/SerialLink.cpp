@@ -1,5 +1,6 @@
 #include "core/comm/SerialLink.h"
 
+#include <algorithm>
 #include <thread>
 
 namespace averoz {
@@ -37,6 +38,26 @@ bool WaitSerialDrained(SerialLink& link, std::chrono::milliseconds stallLimit,
   }
   sleep(milliseconds{10});
   return true;
+}
+
+Handover SendWhenRoom(SerialLink& link, std::span<const std::uint8_t> bytes,
+                      std::chrono::milliseconds timeout, const std::function<bool()>& whileWaiting,
+                      const Sleeper& sleep) {
+  using std::chrono::milliseconds;
+  const auto start = std::chrono::steady_clock::now();
+  milliseconds slept{0};
+  for (;;) {
+    const std::size_t queued = link.pendingBytes();
+    if (queued == 0 || queued + bytes.size() <= kSerialTransmitBuffer)
+      return link.send(bytes) ? Handover::Sent : Handover::Failed;
+    // Real time when the sleeps are real, the sleeps themselves when a test fakes them.
+    const auto elapsed = std::max(
+        slept, std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - start));
+    if (elapsed >= timeout) return Handover::TimedOut;
+    if (!whileWaiting()) return Handover::Stopped;
+    sleep(milliseconds{1});
+    slept += milliseconds{1};
+  }
 }
 
 bool WaitSerialDrained(SerialLink& link) {

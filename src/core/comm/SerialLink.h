@@ -68,8 +68,26 @@ class SerialLink {
 
 inline constexpr std::chrono::milliseconds kSerialDefaultTimeout{3000};
 inline constexpr std::chrono::milliseconds kSerialLongTimeout{40000};
+// The port's transmit buffer and transmit time-out: bytes are handed over only once they fit
+// beside what is still queued, so a send keeps pace with the line.
+inline constexpr std::size_t kSerialTransmitBuffer = 2048;
+inline constexpr std::chrono::milliseconds kSerialTransmitTimeout{3000};
 
 using Sleeper = std::function<void(std::chrono::milliseconds)>;
+
+enum class Handover {
+  Sent,
+  Stopped,   // whileWaiting asked to stop (Abort): nothing handed over
+  TimedOut,  // no room within the time-out
+  Failed,    // the port took nothing (not open)
+};
+
+// Hands the bytes to the port once they fit into the transmit buffer beside the bytes still
+// queued (an empty queue takes anything). Until then, once a millisecond, whileWaiting runs
+// (window events, so Abort can be pressed) and says whether to go on waiting.
+Handover SendWhenRoom(SerialLink& link, std::span<const std::uint8_t> bytes,
+                      std::chrono::milliseconds timeout, const std::function<bool()>& whileWaiting,
+                      const Sleeper& sleep);
 
 // Polls the transmit queue every 1 ms until it is empty, then waits 10 ms more for the last
 // character to leave the wire. Gives up and returns false when the queue has not moved for

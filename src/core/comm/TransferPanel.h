@@ -37,6 +37,8 @@ struct SerialTiming {
   // Longest the send waits for CTS before its final query. The wait cannot be aborted (Abort
   // is disabled by then), so a line that never frees would otherwise hang the program.
   std::chrono::milliseconds ctsLimit{60000};
+  // A piece of a send that finds no room in the transmit buffer for this long fails.
+  std::chrono::milliseconds transmitTimeout = kSerialTransmitTimeout;
   // WaitSerialDrained gives up when the queue has not moved for this long.
   std::chrono::milliseconds drainStall{5000};
   Sleeper sleep;  // std::this_thread::sleep_for when empty

@@ -8,6 +8,7 @@
 #include "core/comm/ReceiveFlow.h"
 #include "platform/QtSerialLink.h"
 #include "ui/app/AppContext.h"
+#include "ui/app/DocumentWindow.h"
 #include "ui/app/TMainForm.h"
 #include "ui/files/CenterOn.h"
 
@@ -50,7 +51,9 @@ void Tfrmreceiv::bnOKClick() {
     // The decoded words become the samples as they are, in a new Modulation document.
     main_.loadSamples.assign(words.begin(), words.end());
     main_.CloseUntouchedStartup();
-    main_.OpenDocument(0, QString(), static_cast<int>(kBlockWords));
+    // No file holds the received memory yet: closing the document must ask to save it.
+    if (DocumentWindow* doc = main_.OpenDocument(0, QString(), static_cast<int>(kBlockWords)))
+      doc->setSaved(false);
   }
   bnOK_->setEnabled(true);
 }

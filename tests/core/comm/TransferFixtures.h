@@ -33,6 +33,19 @@ inline std::vector<std::uint8_t> RampPayload(int seed) {
   return BuildPayload(samples);
 }
 
+// The bytes with one word replaced (high byte first).
+inline std::vector<std::uint8_t> WithWord(std::vector<std::uint8_t> bytes, std::size_t address,
+                                          std::uint16_t word) {
+  bytes.at(2 * address) = static_cast<std::uint8_t>(word >> 8);
+  bytes.at(2 * address + 1) = static_cast<std::uint8_t>(word & 0xFF);
+  return bytes;
+}
+
+// Whether a message's extra text ends with the text.
+inline bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
 inline std::vector<std::int32_t> Words(const std::vector<std::uint8_t>& bytes) {
   std::vector<std::int32_t> words;
   DecodeReceivedBlock(bytes, words);

@@ -167,11 +167,11 @@ TEST_F(SimulatedGpib, DriverFailuresCarryTheirMessageAndStatus) {
     const char* status;
   };
   const Case cases[] = {
-      {"err_ibdev", false, GPMSG(5), "\ribsta = $8000< ERR > iberr = 7< ENEB:No GPIB board > ibcntl = 0"},
-      {"err_ibclr", true, GPMSG(6), "\ribsta = $8000< ERR > iberr = 14< EBUS:GPIB bus error > ibcntl = 0"},
-      {"err_ibwrt", false, GPMSG(3), "\ribsta = $8000< ERR > iberr = 2< ENOL:No Listener > ibcntl = 0"},
-      {"err_ibrd", true, GPMSG(4), "\ribsta = $8000< ERR > iberr = 14< EBUS:GPIB bus error > ibcntl = 0"},
-      {"silent", false, GPMSG(4), "\ribsta = $C000< ERR  TMO > iberr = 6< EABO:I/O aborted > ibcntl = 0"},
+      {"err_ibdev", false, GPMSG(5), "\nibsta = $8000< ERR > iberr = 7< ENEB:No GPIB board > ibcntl = 0"},
+      {"err_ibclr", true, GPMSG(6), "\nibsta = $8000< ERR > iberr = 14< EBUS:GPIB bus error > ibcntl = 0"},
+      {"err_ibwrt", false, GPMSG(3), "\nibsta = $8000< ERR > iberr = 2< ENOL:No Listener > ibcntl = 0"},
+      {"err_ibrd", true, GPMSG(4), "\nibsta = $8000< ERR > iberr = 14< EBUS:GPIB bus error > ibcntl = 0"},
+      {"silent", false, GPMSG(4), "\nibsta = $C000< ERR  TMO > iberr = 6< EABO:I/O aborted > ibcntl = 0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.fault);

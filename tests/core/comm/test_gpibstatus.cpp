@@ -25,11 +25,11 @@ TEST(GpibStatusText, Texts) {
   for (const Case& c : cases) EXPECT_EQ(GpibStatusText(c.status), c.text);
 }
 
-TEST(GpibStatusText, FollowsTheMessageAfterCR) {
+TEST(GpibStatusText, FollowsTheMessageOnTheNextLine) {
   const Message m = ShowGpibStatus(GPMSG(4), GpibStatus{33024, 2, 0});
   EXPECT_EQ(m.id, GPMSG(4));
   EXPECT_EQ(m.prefix, "");
-  EXPECT_EQ(m.suffix, "\ribsta = $8100< ERR  CMPL > iberr = 2< ENOL:No Listener > ibcntl = 0");
+  EXPECT_EQ(m.suffix, "\nibsta = $8100< ERR  CMPL > iberr = 2< ENOL:No Listener > ibcntl = 0");
 }
 
 }  // namespace

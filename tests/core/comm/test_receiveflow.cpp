@@ -109,6 +109,52 @@ TEST_F(GpibFlowTest, AbortedReceiveClearsTheDeviceAndReportsTheFailedBlock) {
   EXPECT_EQ(words, Words(stored));
 }
 
+TEST_F(GpibFlowTest, ReadFailingMidBlock) {
+  struct Case {
+    const char* kind;
+    long n;
+    long moved;  // ibcnt of the failed read
+    int steps;   // reads of the block before it
+  };
+  const Case cases[] = {
+      {"fetch_byte", 10000, 10000 - 30 * 327, 30},  // the 31st piece breaks off
+      {"ibrd", 3, 0, 0},                             // "*IDN?", "*OPC?", then the header
+  };
+  const auto stored = RampPayload(18);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    sim.reset();
+    sim.load(2, stored);
+    ASSERT_EQ(sim.inject(c.kind, c.n), 0);
+    FakePrompter p;
+    RecordingPanel failing;
+    std::vector<std::int32_t> words;
+    EXPECT_EQ(ReceiveViaGpib(target, "2", failing, p, words), 0);
+    EXPECT_EQ(p.ids(), (Ids{GPMSG(4), ERRMSG(21)}));
+    EXPECT_TRUE(EndsWith(p.shown[0].message.suffix, " ibcntl = " + std::to_string(c.moved)));
+    EXPECT_EQ(failing.steps, c.steps);
+    EXPECT_TRUE(words.empty());
+    // The device was cleared: the rest of the block does not spoil the next receive.
+    FakePrompter q;
+    RecordingPanel again;
+    EXPECT_EQ(ReceiveViaGpib(target, "2", again, q, words), 16384);
+    EXPECT_EQ(words, Words(stored));
+  }
+}
+
+TEST_F(GpibFlowTest, MemoryWithAWordAboveTheHighestCodeIsRefused) {
+  // 4095 everywhere is fine; 4096 at 1234 is the first word no waveform sample can take.
+  std::vector<std::uint8_t> stored = BuildPayload(std::vector<std::int32_t>(kBlockWords, 4095));
+  stored = WithWord(WithWord(stored, 1234, 4096), 9000, 65535);
+  sim.load(1, stored);
+  std::vector<std::int32_t> words;
+  EXPECT_EQ(ReceiveViaGpib(target, "1", panel, prompter, words), 0);
+  ASSERT_EQ(prompter.ids(), Ids{ERRMSG(16)});
+  EXPECT_NE(prompter.shown[0].message.suffix.find("Address 1234 holds 4096"), std::string::npos);
+  EXPECT_TRUE(words.empty());
+  EXPECT_EQ(ReceiveResultMessage(0), ERRMSG(12));  // and the Receive button adds its own
+}
+
 TEST_F(GpibFlowTest, SentBlockComesBackUnchanged) {
   const auto payload = RampPayload(14);
   FakePrompter p;
@@ -133,6 +179,16 @@ TEST_F(SerialFlowTest, ReceiveReadsTheChosenMemory) {
   EXPECT_EQ(panel.highest, 32768);
   EXPECT_FALSE(link->isOpen());
   EXPECT_EQ(link->readTimeout(), std::chrono::milliseconds{300});
+}
+
+TEST_F(SerialFlowTest, MemoryWithAWordAboveTheHighestCodeIsRefused) {
+  sim->loadMemory(3, WithWord(RampPayload(19), 16383, 0x8000));
+  std::vector<std::int32_t> words;
+  EXPECT_EQ(ReceiveViaSerial(*link, target, "3", panel, prompter, words), 0);
+  ASSERT_EQ(prompter.ids(), Ids{ERRMSG(16)});
+  EXPECT_NE(prompter.shown[0].message.suffix.find("Address 16383 holds 32768"),
+            std::string::npos);
+  EXPECT_TRUE(words.empty());
 }
 
 TEST_F(SerialFlowTest, ReceiveOfABlockWithoutTheHeader) {

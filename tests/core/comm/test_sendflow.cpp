@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <optional>
 
 #include "TransferFixtures.h"
 
@@ -25,6 +26,28 @@ class ScriptedLink final : public SerialLink {
   std::vector<std::size_t> readSizes;
   CtsState cts = CtsState::Unknown;
 
+  // With a line: what is handed over queues, and every millisecond slept carries
+  // line->perMs bytes of it, until line->carries bytes have gone (then the line is held).
+  struct Line {
+    std::size_t perMs = 1;
+    std::size_t carries = SIZE_MAX;
+  };
+  std::optional<Line> line;
+  std::size_t queued = 0, carried = 0;
+  std::size_t mostQueued = 0;  // right after a hand-over
+  std::size_t handovers = 0;
+  long slept = 0, sleptAtLastSend = 0;
+
+  // The sequence's sleeper.
+  void sleep(std::chrono::milliseconds ms) {
+    slept += long(ms.count());
+    if (!line) return;
+    const std::size_t n = std::min({queued, line->perMs * std::size_t(ms.count()),
+                                    line->carries - std::min(line->carries, carried)});
+    queued -= n;
+    carried += n;
+  }
+
   void open(const SerialSettings&) override { open_ = true; }
   bool isOpen() const override { return open_; }
   void close() override { open_ = false; }
@@ -32,9 +55,13 @@ class ScriptedLink final : public SerialLink {
     if (!open_) return false;
     if (bytes.size() < 64) sentTexts.emplace_back(bytes.begin(), bytes.end());
     sentBytes += bytes.size();
+    ++handovers;
+    sleptAtLastSend = slept;
+    if (line) queued += bytes.size();
+    mostQueued = std::max(mostQueued, queued);
     return true;
   }
-  std::size_t pendingBytes() const override { return 0; }
+  std::size_t pendingBytes() const override { return queued; }
   long read(std::span<std::uint8_t> buffer) override {
     readSizes.push_back(buffer.size());
     if (replies.empty()) return 0;
@@ -87,6 +114,65 @@ TEST(SerialSendCts, LfDelimiterAsksForTwentyFourAndThreeBytes) {
   EXPECT_EQ(link.sentTexts[2], ":ARB:DATA:MEM1 #800032768");
   EXPECT_EQ(link.sentTexts.back(), "*OPC?\n");
   EXPECT_EQ(link.readSizes, (std::vector<std::size_t>{24, 3, 3}));
+}
+
+// A send over a line that carries one byte a millisecond (about 9600 bit/s), every wait on
+// the fake clock.
+class SerialSendPacing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    link.replies = {"NQSIM,NQ-2000,0,1.00\r\n", "+1\r\n", "+1\r\n"};
+    link.line = ScriptedLink::Line{};
+    target.timing.sleep = [this](std::chrono::milliseconds ms) { link.sleep(ms); };
+    target.timing.drainStall = std::chrono::milliseconds{50};
+    target.timing.settle = std::chrono::milliseconds{0};
+  }
+  bool Send() { return SendViaSerial(link, target, "0", RampPayload(13), panel, prompter); }
+  ScriptedLink link;
+  SerialTarget target;
+  RecordingPanel panel;
+  FakePrompter prompter;
+};
+
+TEST_F(SerialSendPacing, PiecesWaitForRoomInTheTransmitBufferWhileEventsRun) {
+  EXPECT_TRUE(Send());
+  EXPECT_EQ(prompter.ids(), Ids{IMFMSG(14)});
+  EXPECT_EQ(panel.steps, 202);
+  // The buffer filled up, and no piece was handed over that did not fit.
+  EXPECT_LE(link.mostQueued, kSerialTransmitBuffer);
+  EXPECT_GT(link.mostQueued, kSerialTransmitBuffer - 163);
+  // Events ran on every millisecond of waiting, not only once a piece.
+  EXPECT_GT(panel.eventRuns, 30000);
+}
+
+TEST_F(SerialSendPacing, PieceWithoutRoomForThreeSecondsFails) {
+  link.line->carries = 5000;  // then held for good
+  target.timing.drainStall = std::chrono::milliseconds{0};  // no drain wait after the failure
+  EXPECT_FALSE(Send());
+  EXPECT_EQ(prompter.ids(), (Ids{ERRMSG(21), IMFMSG(21), ERRMSG(21)}));
+  EXPECT_EQ(link.slept - link.sleptAtLastSend, 3000);  // the transmit time-out, then nothing
+  EXPECT_EQ(panel.states, (States{"transferring", "idle"}));
+  EXPECT_LT(link.handovers, 3u + 202u);
+  EXPECT_FALSE(link.isOpen());
+}
+
+TEST_F(SerialSendPacing, AbortWhileAPieceWaitsStopsBeforeIt) {
+  int stepsAtAbort = -1;
+  panel.onEvents = [&] {
+    // Slept since the last hand-over: a piece is waiting for room.
+    if (stepsAtAbort < 0 && link.slept > link.sleptAtLastSend) {
+      stepsAtAbort = panel.steps;
+      panel.transferOk = false;
+    }
+  };
+  const std::size_t piecesBefore = 3;  // "*IDN?", byte order, the header
+  EXPECT_FALSE(Send());
+  EXPECT_EQ(prompter.ids(), (Ids{IMFMSG(21), ERRMSG(21)}));
+  ASSERT_GT(stepsAtAbort, 0);
+  EXPECT_LT(stepsAtAbort, 202);
+  // The waiting piece was neither handed over nor counted.
+  EXPECT_EQ(panel.steps, stepsAtAbort);
+  EXPECT_EQ(link.handovers, piecesBefore + std::size_t(stepsAtAbort));
 }
 
 #ifdef NQSIM_GPIB_LIBRARY
@@ -173,9 +259,79 @@ TEST_F(GpibFlowTest, AbortStopsTheBlockAtTheNextPieceWithoutConfirming) {
   EXPECT_EQ(sim.timeoutCode(), kGpibT3s);
 }
 
+TEST_F(GpibFlowTest, BlockWriteFailingPartWay) {
+  struct Case {
+    const char* kind;
+    long n;
+    std::size_t writes;  // "*IDN?", byte order, "*OPC?", the header, then pieces
+    long moved;          // ibcnt of the failed write
+  };
+  const Case cases[] = {
+      {"store_byte", 5000, 4 + 16, 5000 - 15 * 327},  // the 16th piece breaks off
+      {"ibwrt", 4, 4, 0},                             // the header itself
+  };
+  const auto payload = RampPayload(15);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    sim.reset();
+    ASSERT_EQ(sim.inject(c.kind, c.n), 0);
+    FakePrompter p;
+    RecordingPanel failing;
+    EXPECT_FALSE(SendViaGpib(target, "1", payload, failing, p));
+    EXPECT_EQ(p.ids(), (Ids{GPMSG(3), ERRMSG(21)}));
+    EXPECT_TRUE(EndsWith(p.shown[0].message.suffix, " ibcntl = " + std::to_string(c.moved)));
+    EXPECT_EQ(failing.states, (States{"transferring", "idle"}));
+    EXPECT_EQ(sim.writeSizes().size(), c.writes);  // nothing after the failure, no "*opc?"
+    EXPECT_EQ(sim.memory(1), std::vector<std::uint8_t>(kBlockCount, 0));
+    EXPECT_EQ(sim.timeoutCode(), kGpibT3s);
+    EXPECT_FALSE(sim.online());
+  }
+}
+
+TEST_F(GpibFlowTest, FinalAcknowledgementRefusedOrTimedOut) {
+  struct Case {
+    const char* kind;
+    Ids shown;
+  };
+  const Case cases[] = {
+      {"ack_refused", {ERRMSG(21)}},
+      {"ack_silent", {GPMSG(4), ERRMSG(21)}},  // the read of the reply times out
+  };
+  const auto payload = RampPayload(16);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.kind);
+    sim.reset();
+    ASSERT_EQ(sim.inject(c.kind, 2), 0);  // the first "*OPC?" goes before the block
+    FakePrompter p;
+    RecordingPanel confirming;
+    EXPECT_FALSE(SendViaGpib(target, "2", payload, confirming, p));
+    EXPECT_EQ(p.ids(), c.shown);
+    EXPECT_EQ(confirming.states, (States{"transferring", "confirming", "idle"}));
+    EXPECT_EQ(sim.memory(2), payload);  // the block itself arrived
+    EXPECT_EQ(sim.timeoutCode(), kGpibT3s);
+  }
+}
+
 #endif  // NQSIM_GPIB_LIBRARY
 
 #ifdef NQSIM_PTY
+
+TEST_F(SerialFlowTest, FinalAcknowledgementRefusedOrTimedOut) {
+  const auto payload = RampPayload(17);
+  for (const nqsim::AckFault fault : {nqsim::AckFault::Refused, nqsim::AckFault::Silent}) {
+    SCOPED_TRACE(int(fault));
+    sim->reset();
+    sim->setIdentity("NQSIM,NQ-2000,000,1.000");
+    sim->failAck(fault, 2);  // the first goes with the byte order, before the block
+    FakePrompter p;
+    RecordingPanel confirming;
+    EXPECT_FALSE(SendViaSerial(*link, target, "1", payload, confirming, p));
+    EXPECT_EQ(p.ids(), Ids{ERRMSG(21)});  // the block went whole: no LOCAL advice
+    EXPECT_EQ(confirming.states, (States{"transferring", "confirming", "idle"}));
+    EXPECT_EQ(sim->memory(1), payload);
+    EXPECT_EQ(link->readTimeout(), std::chrono::milliseconds{300});  // restored
+  }
+}
 
 TEST_F(SerialFlowTest, SendStoresTheBlockInTheChosenMemory) {
   const auto payload = RampPayload(7);
