@@ -1,5 +1,6 @@
 // The data browser offscreen: filling the table from a completely drawn document (Data
-// View, Refresh) and the row update of 1000 addresses after an edit below the refresh limit.
+// View, Refresh), the row update of 1000 addresses after an edit below the refresh limit,
+// and the highlight following each step of a selection drag in the waveform window.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -54,5 +55,20 @@ static void BM_RowUpdate1000(benchmark::State& state) {
   benchmark::DoNotOptimize(b.browser->browserStale());
 }
 BENCHMARK(BM_RowUpdate1000)->Unit(benchmark::kMillisecond);
+
+// The browser follows every selection change of its document, a drag in the waveform
+// window reports one per pointer move: each step grows the selection by 32 samples.
+static void BM_SelectionDragStep(benchmark::State& state) {
+  Browsed b;
+  averoz::WaveDoc& doc = b.wave->doc();
+  int end = 0;
+  for (auto _ : state) {
+    end = (end + 32) % doc.dataLen;
+    doc.SetSelection(0, end);
+    QCoreApplication::processEvents();  // the highlighted rows repaint
+  }
+  benchmark::DoNotOptimize(end);
+}
+BENCHMARK(BM_SelectionDragStep)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

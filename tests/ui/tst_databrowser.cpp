@@ -1,15 +1,19 @@
 // The data browser offscreen: filling from a waveform document, row updates and the stale
 // mark by the refresh limit, the binding key, Save with its checks and undo, jump, the
 // cursor marks and the debug gesture.
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <QtTest>
+#include <set>
 
 #include "core/wave/WaveDocFixtures.h"
 #include "support/FakePrompter.h"
@@ -55,6 +59,58 @@ class TestDataBrowser : public QObject {
   QString cell(int row, int column) { return browser().model().text(row, column); }
   template <typename T>
   T* child(const char* name) { return browser().findChild<T*>(name); }
+
+  // The rows the table highlights, top to bottom.
+  QList<int> highlighted() {
+    std::set<int> rows;
+    for (const QItemSelectionRange& r : browser().grid()->selectionModel()->selection())
+      for (int row = r.top(); row <= r.bottom(); ++row) rows.insert(row);
+    return QList<int>(rows.begin(), rows.end());
+  }
+  static QList<int> rows(int first, int last) {
+    QList<int> r;
+    for (int i = first; i <= last; ++i) r << i;
+    return r;
+  }
+  // No row highlighted: at most the current cell is.
+  bool noHighlight() {
+    return browser().grid()->selectionBehavior() == QAbstractItemView::SelectItems &&
+           browser().grid()->selectionModel()->selectedIndexes().size() <= 1;
+  }
+  // Types into a field of the main window's tool bars and presses Enter.
+  void enter(const char* name, const QString& text) {
+    auto* edit = form->findChild<QLineEdit*>(name);
+    QVERIFY2(edit && edit->isEnabled(), name);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  void press(const char* button) {
+    auto* b = form->findChild<QToolButton*>(button);
+    QVERIFY2(b, button);
+    b->click();
+  }
+  void clickRow(int row) {
+    QTableView* grid = browser().grid();
+    grid->scrollTo(browser().model().index(row, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(browser().model().index(row, 1)).center());
+  }
+  // One turn of the wheel over the table: 120 is one notch up.
+  void wheel(int delta) {
+    QWidget* viewport = browser().grid()->viewport();
+    const QPointF pos(viewport->rect().center());
+    QWheelEvent event(pos, viewport->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &event);
+  }
+  // A held key repeats as release and press, both marked as repeats.
+  void repeatKey(Qt::Key key) {
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(browser().grid(), &up);
+    QApplication::sendEvent(browser().grid(), &down);
+  }
 
  private slots:
   void init() {
@@ -183,13 +239,11 @@ class TestDataBrowser : public QObject {
     const WaveDoc before = wave->doc();
 
     wave->doc().SetSelection(5, 12);  // into protected block 1
-    waveViewHooks().browserSelectionChanged(*wave);
     edData->setText("4096");
     save->click();
     edData->setText(" 100 ");
     save->click();
     wave->doc().SetSelection(50, 60);
-    waveViewHooks().browserSelectionChanged(*wave);
     b.grid()->selectionModel()->select(  // the table alone selects the undrawn rows 102..103
         QItemSelection(b.model().index(102, 1), b.model().index(103, 4)),
         QItemSelectionModel::ClearAndSelect);
@@ -208,7 +262,6 @@ class TestDataBrowser : public QObject {
     WaveDoc& doc = wave->doc();
     doc.MarkSaved();
     doc.SetSelection(30, 34);
-    waveViewHooks().browserSelectionChanged(*wave);
     QCOMPARE(child<QLineEdit>("edJump")->text(), QString("30"));
     QCOMPARE(child<QLineEdit>("edData")->text(), QString::number(test::CodeAt(30)));
     child<QLineEdit>("edData")->setText("100");
@@ -242,7 +295,6 @@ class TestDataBrowser : public QObject {
     // another language: the English confirmation, one row
     AppContext::instance().setLanguage("English");
     doc.SetSelection(40, 40);
-    waveViewHooks().browserSelectionChanged(*wave);
     child<QLineEdit>("edData")->setText("5");
     child<QPushButton>("bnsave")->click();
     QCOMPARE(confirmations.last(), QString("Change X=40 to 5"));
@@ -270,7 +322,6 @@ class TestDataBrowser : public QObject {
     QVERIFY(grid->viewport()->rect().intersects(grid->visualRect(b.model().index(16384, 1))));
     // a selection out of sight scrolls it into view, one row above it at the top
     wave->doc().SetSelection(80, 90);
-    waveViewHooks().browserSelectionChanged(*wave);
     QCOMPARE(grid->rowAt(0), 80);
     QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
     edJump->setText("12x");
@@ -306,12 +357,11 @@ class TestDataBrowser : public QObject {
 
     // the window moves a cursor: the marks follow
     doc.csrX2 = 200;
-    waveViewHooks().browserCursorsMoved(*wave);
+    doc.NotifyCursorsChanged();
     QCOMPARE(cell(100, 1), QString());
     QCOMPARE(cell(201, 1), QString("X2"));
     // cursors hidden: no marks
     wave->SetCursorMode(false);
-    waveViewHooks().browserCursorsMoved(*wave);
     QCOMPARE(cell(201, 1), QString());
     QVERIFY(child<QLabel>("lblCursor")->text().isEmpty());
 
@@ -345,6 +395,187 @@ class TestDataBrowser : public QObject {
     QCOMPARE(cell(11, 1), QString("X1"));
     QCOMPARE(child<QLineEdit>("edJump")->text(), QString("11"));
     QCOMPARE(child<QLineEdit>("edData")->text(), QString::number(test::CodeAt(11)));
+  }
+
+  // The selection commands and entries of the main window move the highlight; Save writes
+  // the rows the document has selected, or only the current row without a selection.
+  void highlightFollowsEntriesUndoAndResetAndSaveWritesIt() {
+    TfrmWave* wave = start();
+    WaveDoc& doc = wave->doc();
+    form->action("mnViewData")->trigger();
+    QVERIFY(browser().isVisible());
+    auto* edData = child<QLineEdit>("edData");
+    auto* save = child<QPushButton>("bnsave");
+
+    form->action("EditSelectAll1")->trigger();
+    QCOMPARE(highlighted(), rows(1, 100));
+    enter("edss", "30");
+    QCOMPARE(highlighted(), rows(31, 100));
+    enter("edsdx", "5");
+    QCOMPARE(highlighted(), rows(31, 35));
+    QCOMPARE(child<QLineEdit>("edJump")->text(), QString("30"));
+    edData->setText("100");
+    save->click();
+    QCOMPARE(confirmations.last(), QString("X=30_34 を 100 に変更します。"));
+    QCOMPARE(doc.waveData[29], test::CodeAt(29));
+    QCOMPARE(doc.waveData[34], 100);
+    QCOMPARE(doc.waveData[35], test::CodeAt(35));
+
+    form->action("EditUndo1")->trigger();
+    QVERIFY(!doc.rangeSelected);
+    QVERIFY(noHighlight());
+    QCOMPARE(cell(31, 2), QString::number(test::CodeAt(30)));
+
+    form->action("EditSelectAll1")->trigger();
+    press("bnselres");
+    QVERIFY(noHighlight());
+    edData->setText("7");
+    save->click();
+    QCOMPARE(confirmations.last(), QString("X=0 を 7 に変更します。"));
+    QCOMPARE(doc.waveData[0], 7);
+    QCOMPARE(doc.waveData[1], test::CodeAt(1));
+  }
+
+  void highlightFollowsPasteCutFitToXAndClearAll() {
+    TfrmWave* wave = start();
+    WaveDoc& doc = wave->doc();
+    form->action("mnViewData")->trigger();
+    form->action("EditSelectAll1")->trigger();
+    enter("edss", "40");
+    enter("edse", "42");
+    form->action("EditCopy1")->trigger();
+    enter("edse", "40");  // an insertion point
+    QCOMPARE(highlighted(), rows(41, 41));
+    form->action("EditPaste1")->trigger();
+    QCOMPARE(doc.selEnd, 42);
+    QCOMPARE(highlighted(), rows(41, 43));
+    QCOMPARE(cell(103, 2), QString::number(test::CodeAt(99)));  // the tail moved on
+
+    form->action("EditCut1")->trigger();
+    QVERIFY(!doc.rangeSelected);
+    QVERIFY(noHighlight());
+
+    form->action("EditSelectAll1")->trigger();
+    enter("edss", "90");
+    form->action("mnMathXfit")->trigger();
+    QCOMPARE(doc.selEnd, doc.dataLen - 1);
+    const QList<int> fitted = highlighted();
+    QCOMPARE(fitted.size(), doc.dataLen - 90);
+    QCOMPARE(fitted.front(), 91);
+
+    form->action("EditClearAll1")->trigger();
+    QVERIFY(noHighlight());
+    QCOMPARE(cell(1, 2), QString("-1"));
+  }
+
+  // Switching the cursors on and off and typing a cursor position move the "X1"/"X2" marks.
+  void marksFollowTheCursorButtonsAndEntries() {
+    TfrmWave* wave = start();
+    WaveDoc& doc = wave->doc();
+    form->action("mnViewData")->trigger();
+    auto marks = [this] {
+      QStringList found;
+      for (int row = 1; row < browser().model().rowCount(); ++row)
+        if (!cell(row, 1).isEmpty()) found << QString("%1@%2").arg(cell(row, 1)).arg(row);
+      return found;
+    };
+    QVERIFY(marks().isEmpty());
+    press("bnselcsr");
+    QVERIFY(doc.xCursorOn);
+    QCOMPARE(marks(), QStringList({QString("X1@%1").arg(doc.csrX1 + 1),
+                                   QString("X2@%1").arg(doc.csrX2 + 1)}));
+    enter("edX1", "40");
+    QCOMPARE(marks(), QStringList({"X1@41", QString("X2@%1").arg(doc.csrX2 + 1)}));
+    press("bncx");  // X off, Y stays: still cursor mode
+    QVERIFY(!doc.xCursorOn);
+    QVERIFY(marks().isEmpty());
+    press("bncx");
+    QVERIFY(doc.xCursorOn);
+    QCOMPARE(marks().size(), 2);
+    press("bnseled");
+    QVERIFY(marks().isEmpty());
+  }
+
+  // A picked cursor's row stays marked when the document's selection goes; a range the
+  // mouse selected before does not linger for Save.
+  void resetWhileMovingACursorKeepsOnlyItsRow() {
+    TfrmWave* wave = start();
+    WaveDoc& doc = wave->doc();
+    wave->SetCursorMode(true);
+    doc.csrX1 = 30;
+    doc.csrX2 = 99;
+    form->action("mnViewData")->trigger();
+    QTableView* grid = browser().grid();
+    grid->scrollTo(browser().model().index(31, 1), QAbstractItemView::PositionAtTop);
+    const auto at = [&](int row) {
+      return grid->visualRect(browser().model().index(row, 1)).center();
+    };
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, at(31));
+    QTest::mouseMove(grid->viewport(), at(40));
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, at(40));
+    QCOMPARE(child<QLabel>("lblCursor")->text(), QString("X1"));
+    QCOMPARE(doc.selEnd, 39);
+    QCOMPARE(highlighted(), rows(31, 40));
+    press("bnselres");
+    QCOMPARE(highlighted(), rows(31, 31));
+    child<QLineEdit>("edData")->setText("5");
+    child<QPushButton>("bnsave")->click();
+    QCOMPARE(doc.waveData[30], 5);
+    QCOMPARE(doc.waveData[31], test::CodeAt(31));
+  }
+
+  void wheelMovesTheCurrentRowAndTheSelectionFollows() {
+    TfrmWave* wave = start();
+    WaveDoc& doc = wave->doc();
+    form->action("mnViewData")->trigger();
+    QTableView* grid = browser().grid();
+    clickRow(31);
+    QCOMPARE(doc.selBegin, 30);
+    wheel(-120);
+    QTRY_COMPARE(doc.selBegin, 31);
+    QCOMPARE(doc.selEnd, 31);
+    QCOMPARE(grid->currentIndex().row(), 32);
+    QCOMPARE(highlighted(), rows(32, 32));
+    QCOMPARE(child<QLineEdit>("edJump")->text(), QString("31"));
+    wheel(240);
+    QTRY_COMPARE(doc.selBegin, 29);
+    QCOMPARE(grid->currentIndex().row(), 30);
+    wheel(60);  // half notches of a fine wheel add up
+    wheel(60);
+    QTRY_COMPARE(doc.selBegin, 28);
+    QCOMPARE(doc.selEnd, 28);
+
+    // a picked cursor rides on the wheel and stops beside the other one
+    wave->SetCursorMode(true);
+    doc.csrX1 = 10;
+    doc.csrX2 = 15;
+    doc.NotifyCursorsChanged();
+    clickRow(11);
+    QCOMPARE(child<QLabel>("lblCursor")->text(), QString("X1"));
+    wheel(-360);
+    QTRY_COMPARE(doc.csrX1, 13);
+    QCOMPARE(cell(14, 1), QString("X1"));
+    wheel(-360);
+    QTRY_COMPARE(grid->currentIndex().row(), 15);
+    QCOMPARE(doc.csrX1, 14);
+  }
+
+  void heldArrowKeyMovesWhileItRepeats() {
+    TfrmWave* wave = start();
+    WaveDoc& doc = wave->doc();
+    form->action("mnViewData")->trigger();
+    QTableView* grid = browser().grid();
+    clickRow(31);
+    QTest::keyPress(grid, Qt::Key_Down);
+    QCOMPARE(doc.selBegin, 31);
+    for (int i = 0; i < 3; ++i) repeatKey(Qt::Key_Down);
+    QCOMPARE(doc.selBegin, 34);
+    QCOMPARE(doc.selEnd, 34);
+    QCOMPARE(highlighted(), rows(35, 35));
+    QTest::keyRelease(grid, Qt::Key_Down);
+    QCOMPARE(grid->currentIndex().row(), 35);
+    QCOMPARE(child<QLineEdit>("edJump")->text(), QString("34"));
+    QCOMPARE(doc.selBegin, 34);
   }
 
   void debugGestureShowsTheKindColumnAtTheNextFill() {

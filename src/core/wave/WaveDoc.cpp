@@ -157,6 +157,10 @@ void WaveDoc::NotifyDataChanged(int a, int b) {
   if (listener_) listener_->DataChanged(a, b);
 }
 
+void WaveDoc::NotifyCursorsChanged() {
+  if (listener_) listener_->CursorsChanged();
+}
+
 void WaveDoc::MarkModified() {
   const bool was = isSaved;
   isSaved = false;

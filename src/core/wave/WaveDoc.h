@@ -37,6 +37,8 @@ class WaveDocListener {
   virtual void ModifiedChanged(bool /*modified*/) {}
   // rangeSelected / selBegin / selEnd changed: selection display and read-outs.
   virtual void SelectionChanged() {}
+  // A cursor moved, or the cursors were shown or hidden: cursor lines and read-outs.
+  virtual void CursorsChanged() {}
 };
 
 class WaveDoc {
@@ -134,6 +136,9 @@ class WaveDoc {
 
   // ---- reports ---------------------------------------------------------------------------
   void NotifyDataChanged(int a, int b);
+  // Whoever moves a cursor or shows or hides them (the fields are written directly) reports
+  // it here once the move is done.
+  void NotifyCursorsChanged();
   // isSaved false and the "*" mark.
   void MarkModified();
   void MarkSaved();

@@ -27,7 +27,6 @@
 #include "ui/app/BrowserModel.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
-#include "ui/wave/WaveView.h"
 
 namespace averoz {
 
@@ -44,8 +43,9 @@ TfrmData::Confirm& confirmHook() {
 // the current row is already the new one.
 class DataGrid : public QTableView {
  public:
-  std::function<void()> mouseDown, mouseUp, wheeled, rightCtrlAltShift;
-  std::function<void(int)> keyUp;
+  std::function<void()> mouseDown, mouseUp, rightCtrlAltShift;
+  std::function<void(int)> keyDown, keyUp;
+  std::function<void(int)> wheeled;  // rows to move the current row, down positive
   using QTableView::QTableView;
 
  protected:
@@ -62,30 +62,48 @@ class DataGrid : public QTableView {
     QTableView::mouseReleaseEvent(e);
     if (e->button() == Qt::LeftButton && mouseUp) mouseUp();
   }
+  // The wheel moves the current row, one row a notch (finer wheels add up to notches),
+  // instead of scrolling past it; a sideways wheel still scrolls.
   void wheelEvent(QWheelEvent* e) override {
-    QTableView::wheelEvent(e);
-    if (wheeled) wheeled();
+    const int dy = e->angleDelta().y();
+    if (dy == 0 || !wheeled) {
+      QTableView::wheelEvent(e);
+      return;
+    }
+    e->accept();
+    wheelRest_ += dy;
+    const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    if (notches != 0) wheeled(-notches);
+  }
+  // A held key repeats its press: each one counts.
+  void keyPressEvent(QKeyEvent* e) override {
+    QTableView::keyPressEvent(e);
+    if (keyDown) keyDown(e->key());
   }
   void keyReleaseEvent(QKeyEvent* e) override {
     QTableView::keyReleaseEvent(e);
     if (keyUp && !e->isAutoRepeat()) keyUp(e->key());
   }
+
+ private:
+  int wheelRest_ = 0;
 };
 
+bool IsArrowKey(int key) {
+  return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+}
+
 bool IsNavigationKey(int key) {
-  switch (key) {
-    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_End: case Qt::Key_Home:
-    case Qt::Key_Up: case Qt::Key_Down: case Qt::Key_Left: case Qt::Key_Right:
-      return true;
-    default:
-      return false;
-  }
+  return IsArrowKey(key) || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+         key == Qt::Key_End || key == Qt::Key_Home;
 }
 
 }  // namespace
 
 // Sits between the browsed document and its window: the window still gets every report,
-// and the browser also hears which samples changed.
+// and the browser also hears which samples changed and follows the selection and the X
+// cursors, whichever command changed them.
 class TfrmData::DocTap : public WaveDocListener {
  public:
   explicit DocTap(TfrmData& browser) : browser_(browser) {}
@@ -112,7 +130,14 @@ class TfrmData::DocTap : public WaveDocListener {
     if (wave_) wave_->ModifiedChanged(modified);
   }
   void SelectionChanged() override {
-    if (wave_) wave_->SelectionChanged();
+    if (!wave_) return;
+    wave_->SelectionChanged();
+    browser_.MirrorSelection(*wave_);
+  }
+  void CursorsChanged() override {
+    if (!wave_) return;
+    wave_->CursorsChanged();
+    browser_.MirrorCursors(*wave_);
   }
 
  private:
@@ -143,6 +168,7 @@ TfrmData::TfrmData(TMainForm& main)
   DGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
   grid->mouseDown = [this] { GridMouseDown(); };
   grid->mouseUp = [this] { GridMouseUp(); };
+  grid->keyDown = [this](int key) { GridKeyDown(key); };
   grid->keyUp = [this](int key) { GridKeyUp(key); };
   grid->rightCtrlAltShift = [this] { DebugGesture(); };
 
@@ -154,7 +180,7 @@ TfrmData::TfrmData(TMainForm& main)
     ShowRow(CurrentRow());
     FollowRow(CurrentRow());
   });
-  grid->wheeled = [this] { tmDl_->start(); };
+  grid->wheeled = [this](int rows) { GridWheel(rows); };
 
   Editundo1_ = new QAction(QStringLiteral("Undo"), this);
   Editundo1_->setObjectName(QStringLiteral("Editundo1"));
@@ -384,6 +410,10 @@ void TfrmData::MirrorSelection(TfrmWave& wave) {
     ShowRow(top);
   } else if (lblCursor_->text().isEmpty()) {
     SetRowSelect(false);
+  } else {
+    // The row of the cursor being moved stays; a range selected before must not linger
+    // for Save.
+    SelectRows(CurrentRow(), CurrentRow());
   }
 }
 
@@ -497,10 +527,21 @@ void TfrmData::GridMouseUp() {
   lblCursor_->setText(MarkAt(CurrentRow()));
 }
 
+void TfrmData::GridKeyDown(int key) {
+  if (IsArrowKey(key)) FollowRow(CurrentRow());
+}
+
 void TfrmData::GridKeyUp(int key) {
   if (!IsNavigationKey(key)) return;
   ShowRow(CurrentRow());
   FollowRow(CurrentRow());
+}
+
+void TfrmData::GridWheel(int rows) {
+  // The view keeps the new current row in sight; the timer's tick shows and follows it.
+  const int row = ClampBrowserRow(CurrentRow() + rows, model_->rowCount());
+  DGrid_->setCurrentIndex(model_->index(row, std::max(1, DGrid_->currentIndex().column())));
+  tmDl_->start();
 }
 
 void TfrmData::DebugGesture() {
@@ -599,9 +640,9 @@ void TfrmData::MoveCursorFromBrowser(int address, int cursor) {
   WaveDoc& doc = wave->doc();
   const CursorRange range = RangeOf(doc, cursor == 1 ? CursorField::X1 : CursorField::X2);
   (cursor == 1 ? doc.csrX1 : doc.csrX2) = std::clamp(address, range.min, range.max);
+  // The window redraws the cursor and its read-outs, and the marks move.
+  doc.NotifyCursorsChanged();
   MirrorCursorMove(cursor == 1 ? doc.csrX1 : doc.csrX2, cursor);
-  wave->view()->PlaceCursors();
-  if (main_.activeDocument() == wave) wave->ShowCursorReadouts();
 }
 
 void TfrmData::ApplyFromBrowser(int first, int last, std::int32_t value) {

@@ -49,6 +49,8 @@ class TfrmData : public QWidget {
   static void setConfirm(Confirm confirm);
 
   // ---- calls from the documents (ignored unless the document is the browsed one) -------
+  // The browsed document's reports reach the browser directly: every change of its
+  // samples, its selection and its X cursors, whichever command made it.
   void FillBrowser(TfrmWave& wave);
   void UpdateBrowserRows(TfrmWave& wave, int a, int b);
   void MarkBrowserStale(TfrmWave& wave);
@@ -100,7 +102,9 @@ class TfrmData : public QWidget {
   QString MarkAt(int row) const;
   void GridMouseDown();
   void GridMouseUp();
+  void GridKeyDown(int key);
   void GridKeyUp(int key);
+  void GridWheel(int rows);
   void ShowBrowsedDocument();
   void SelectFromBrowser(int first, int last);
   void MoveCursorFromBrowser(int address, int cursor);

@@ -200,6 +200,8 @@ void TfrmWave::SelectionChanged() {
   UpdateSelectionCommands(*mainForm(), *this);
 }
 
+void TfrmWave::CursorsChanged() { ShowCursors(); }
+
 void TfrmWave::setSaved(bool saved) {
   if (saved) doc_->MarkSaved();
   else doc_->MarkModified();

@@ -56,6 +56,7 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   void UndoStateChanged(bool ready) override;
   void ModifiedChanged(bool modified) override;
   void SelectionChanged() override;
+  void CursorsChanged() override;
 
   // ---- view ------------------------------------------------------------------------------
   // Colours from section "Color" (on creation and after the Color dialog's OK), then a

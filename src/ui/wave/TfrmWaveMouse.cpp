@@ -160,9 +160,7 @@ void TfrmWave::MousepadMouseMove(QMouseEvent* event) {
     case 1: {
       if (buttonDown_ && grabbed_ != GrabbedCursor::None) {
         DragCursor(doc, grabbed_, index, code);
-        ShowCursors();
-        if (grabbed_ == GrabbedCursor::X1 || grabbed_ == GrabbedCursor::X2)
-          Call(waveViewHooks().browserCursorsMoved, *this);
+        doc.NotifyCursorsChanged();
         break;
       }
       grabbed_ = GrabbedCursor::None;
@@ -208,8 +206,7 @@ void TfrmWave::MousepadMouseUp(QMouseEvent* event) {
       break;
     case 3: break;
     default:
-      Release();
-      Call(waveViewHooks().browserSelectionChanged, *this);
+      Release();  // the browser followed the selection as it changed
       break;
   }
 }

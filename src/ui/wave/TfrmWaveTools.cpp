@@ -13,7 +13,6 @@
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveView.h"
-#include "ui/wave/WaveViewHooks.h"
 
 namespace averoz {
 
@@ -164,7 +163,7 @@ void TfrmWave::SetEditMode(int mode) {
       if (QAction* a = mainForm()->action(QLatin1String(name)))
         a->setChecked(name[6] == 'X' ? doc_->xCursorOn : doc_->yCursorOn);
   }
-  ShowCursors();
+  doc_->NotifyCursorsChanged();
 }
 
 void TfrmWave::SetCursorMode(bool on) {
@@ -266,16 +265,12 @@ void TfrmWave::ShowRescale() {
 void TfrmWave::CursorEntered(CursorField field, QLineEdit* edit) {
   // A text that is no number just shows the current value again.
   EnterCursor(*doc_, field, edit->text().toStdString());
-  ShowCursors();
-  if (field == CursorField::X1 || field == CursorField::X2 || field == CursorField::DX)
-    if (const auto& hook = waveViewHooks().browserCursorsMoved) hook(*this);
+  doc_->NotifyCursorsChanged();
 }
 
 void TfrmWave::CursorStepped(CursorField field, bool up) {
   StepCursor(*doc_, field, up);
-  ShowCursors();
-  if (field == CursorField::X1 || field == CursorField::X2)
-    if (const auto& hook = waveViewHooks().browserCursorsMoved) hook(*this);
+  doc_->NotifyCursorsChanged();
 }
 
 void TfrmWave::SelectionEntered(SelField field, QLineEdit* edit) {

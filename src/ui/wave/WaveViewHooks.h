@@ -8,12 +8,9 @@ namespace averoz {
 class TfrmWave;
 
 struct WaveViewHooks {
-  // Key "M": the data browser is filled from this document.
+  // Key "M": the data browser is filled from this document. (Selection and cursor moves
+  // reach the browser through the document's own reports.)
   std::function<void(TfrmWave&)> fillBrowser;
-  // An X cursor moved: the browser marks the cursor rows.
-  std::function<void(TfrmWave&)> browserCursorsMoved;
-  // A select drag ended: the browser highlights the selection (or removes the highlight).
-  std::function<void(TfrmWave&)> browserSelectionChanged;
 };
 
 WaveViewHooks& waveViewHooks();
