@@ -14,6 +14,7 @@
 #include "ui/app/TMainForm.h"
 #include "ui/files/FileChooser.h"
 #include "ui/files/FileServices.h"
+#include "ui/files/PatternOpen.h"
 #include "ui/files/PreviewDialog.h"
 #include "ui/files/SavableWave.h"
 #include "ui/files/Tfrmdatasel.h"
@@ -92,7 +93,9 @@ void FileOpen1Execute(TMainForm& main) {
       FileServices::of(main).chooser().Open(OpenDialogRequest{OpenFilter(), 1, {}});
   if (!chosen || chosen->empty()) return;
   if (main.FindOpenDocument(QString::fromStdString(*chosen))) return;
-  if (OpensAsBinaryWave(*chosen))
+  if (OpensAsPattern(*chosen))
+    OpenPatternFile(main, *chosen);
+  else if (OpensAsBinaryWave(*chosen))
     ReadBinaryWave(main, *chosen, 0, false);
   else
     ImportText(main, *chosen);
@@ -109,7 +112,10 @@ void OpenRecentFile(TMainForm& main, int slot) {
   }
   // The window limit holds for every way a document is made.
   if (RefuseAtWindowLimit(main)) return;
-  ReadBinaryWave(main, path, RecentFileKind(path), true);
+  if (OpensAsPattern(path))
+    OpenPatternFile(main, path);
+  else
+    ReadBinaryWave(main, path, RecentFileKind(path), true);
 }
 
 bool SaveDocument(TMainForm& main, DocumentWindow& document, bool saveAs) {

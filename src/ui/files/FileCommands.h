@@ -9,8 +9,9 @@ namespace averoz {
 class DocumentWindow;
 class TMainForm;
 
-// File > Open: a binary waveform file (".awf", ".awd") opens at once; any other file is
-// previewed and imported as text. Opened files become Modulation documents.
+// File > Open: a binary waveform file (".awf", ".awd") opens at once as a Modulation
+// document, a pattern file (".ppg") as a pattern document; any other file is previewed and
+// imported as text into a Modulation document.
 void FileOpen1Execute(TMainForm& main);
 
 // The recent-file item of slot 1..3.
