@@ -232,6 +232,33 @@ class TestTfrmParam : public QObject {
     QCOMPARE(doc().selEnd, 199);
   }
 
+  // At a range and at an insertion point the previewed block shows as the selection;
+  // Cancel puts the selection's own end back.
+  void previewShowsTheBlockAsTheSelection() {
+    DrawTo(doc(), 999);
+    wave->FormActivate();
+    auto* edss = form->findChild<QLineEdit*>("edss");
+    auto* edse = form->findChild<QLineEdit*>("edse");
+    struct Case {
+      int begin, end;
+      const char* len;
+      const char* previewEnd;
+    };
+    for (const Case& c : {Case{100, 199, "300", "399"}, Case{500, 500, "50", "549"}}) {
+      doc().SetSelection(c.begin, c.end);
+      WhileShown([&](TfrmParam& d) {
+        Enter(d, "edData", c.len);
+        Click(d, "bnpreview");
+        QCOMPARE(edss->text(), QString::number(c.begin));
+        QCOMPARE(edse->text(), QString(c.previewEnd));
+        Click(d, "bnCancel");
+      });
+      QCOMPARE(RunGenerate(*form, *wave, kDC), GenerateOutcome::Cancelled);
+      QCOMPARE(edss->text(), QString::number(c.begin));
+      QCOMPARE(edse->text(), QString::number(c.end));
+    }
+  }
+
   void reEditShowsTheStoredParameters() {
     WhileShown([](TfrmParam& d) {
       Enter(d, "edData", "100");

@@ -8,7 +8,8 @@ namespace averoz {
 
 GenerateSession::GenerateSession(WaveDoc& doc, const NewDataTarget& target, std::uint8_t kind,
                                  ParamMode mode, Prompter& prompter)
-    : doc_(doc), target_(target), kind_(kind), mode_(mode), prompter_(prompter) {
+    : doc_(doc), target_(target), kind_(kind), mode_(mode), prompter_(prompter),
+      selEnd_(doc.selEnd) {
   doc_.SaveUndo();
 }
 
@@ -39,6 +40,8 @@ void GenerateSession::Preview(const ParamChoice& choice) {
   // The preview carries the number of the current last block so that it shows like one.
   p.blockNo = static_cast<std::int16_t>(doc_.blockCount);
   doc_.PreviewBlock(p, generator_);
+  // At an insertion point or over a range the previewed block shows as the selection.
+  if (target_.mode != NewDataMode::Append) doc_.SetSelection(p.start, p.start + p.len - 1);
   doc_.NotifyDataChanged(p.start, target_.ChangedEnd(p.len));
 }
 
@@ -62,8 +65,8 @@ bool GenerateSession::Accept(const ParamChoice& choice) {
 
 void GenerateSession::Cancel() {
   doc_.RestoreUndo();
-  // The preview showed its own selection; show the real one again.
-  if (doc_.rangeSelected) doc_.SetSelection(doc_.selBegin, doc_.selEnd);
+  // A preview showed its block as the selection; the selection goes back to its own end.
+  if (doc_.rangeSelected) doc_.SetSelection(doc_.selBegin, selEnd_);
 }
 
 }  // namespace averoz

@@ -43,6 +43,7 @@ class GenerateSession final : public ParamDialogHandler {
   ParamMode mode_;
   Prompter& prompter_;
   StandardGenerator generator_;
+  std::int32_t selEnd_;  // before the first preview, for Cancel
 };
 
 }  // namespace averoz
