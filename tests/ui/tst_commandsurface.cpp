@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 
 #include "core/app/IniFile.h"
 #include "support/FakePrompter.h"
@@ -153,6 +154,55 @@ class TestCommandSurface : public QObject {
     QVERIFY(!form->findChild<QMenu*>("mnWave2")->menuAction()->isVisible());
     QVERIFY(!form->findChild<QWidget*>("pnX1ValP")->isVisibleTo(form.get()));
     QVERIFY(form->findChild<QWidget*>("pnY1")->isVisibleTo(form.get()));
+  }
+
+  // A second press releases Cursor Mode from its button, its menu item and its pop-up item;
+  // Select Mode pressed while on stays on. The menu checks always show the buttons.
+  void modeButtonsAndTheirMenuChecksAgree() {
+    startForm();
+    auto* wave = qobject_cast<TfrmWave*>(form->activeDocument());
+    auto* seled = form->findChild<QToolButton*>("bnseled");
+    auto* selcsr = form->findChild<QToolButton*>("bnselcsr");
+    auto expectMode = [&](bool cursor, const QString& how) {
+      QVERIFY2(selcsr->isChecked() == cursor && seled->isChecked() == !cursor, qPrintable(how));
+      for (const char* item : {"mnViewCsrMode", "pmCsrMode"})
+        QVERIFY2(form->action(item)->isChecked() == cursor, qPrintable(how + " " + item));
+      for (const char* item : {"mnViewSelMode", "pmSelMode"})
+        QVERIFY2(form->action(item)->isChecked() == !cursor, qPrintable(how + " " + item));
+      QVERIFY2(wave->doc().editMode == (cursor ? 1 : 0), qPrintable(how));
+      QVERIFY2(wave->doc().xCursorOn == cursor && wave->doc().yCursorOn == cursor,
+               qPrintable(how));
+    };
+    auto pressFor = [&](const char* control) -> std::function<void()> {
+      if (auto* button = form->findChild<QToolButton*>(control))
+        return [button] { QTest::mouseClick(button, Qt::LeftButton); };
+      return [this, control] { form->action(control)->trigger(); };
+    };
+    for (const char* control : {"bnselcsr", "mnViewCsrMode", "pmCsrMode"}) {
+      const auto press = pressFor(control);
+      press();
+      expectMode(true, QString(control) + " on");
+      press();
+      expectMode(false, QString(control) + " off");
+    }
+    for (const char* control : {"bnseled", "mnViewSelMode", "pmSelMode"}) {
+      pressFor(control)();
+      expectMode(false, QString(control) + " again");
+    }
+  }
+
+  void popupAndToolBarMenusInTheirOrder() {
+    startForm();
+    QStringList popup;
+    for (QAction* a : form->findChild<QMenu*>("PopupMenu2")->actions())
+      popup << (a->isSeparator() ? QString("-") : a->objectName());
+    QCOMPARE(popup, (QStringList{"pmBitpenChange", "-", "pmSelMode", "pmCsrMode", "-",
+                                 "pmEditUndo", "-", "pmEditCut", "pmEditCopy", "pmEditPaste", "-",
+                                 "pmEditClear", "pmEditAllClear", "-", "pmEditSelectAll", "-",
+                                 "pmDatabrows", "-", "pmResize"}));
+    QStringList bars;
+    for (QAction* a : form->findChild<QMenu*>("mnViewToolbar")->actions()) bars << a->text();
+    QCOMPARE(bars, (QStringList{"Edit", "Pallete", "Zoom", "Cursor", "Select", "Rescale"}));
   }
 
   void connectDotsFollowsTheDocumentAndIsWritten() {

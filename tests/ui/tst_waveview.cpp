@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QtTest>
 #include <tuple>
 
@@ -37,6 +38,16 @@ class TestWaveView : public QObject {
                      Qt::NoModifier);
     QApplication::sendEvent(pad, &move);
   }
+
+  // Types into a field of the main window's tool bars and presses Enter.
+  void Type(const char* name, const QString& text) {
+    auto* e = form->findChild<QLineEdit*>(name);
+    QVERIFY2(e && e->isEnabled(), name);
+    e->selectAll();
+    QTest::keyClicks(e, text);
+    QTest::keyClick(e, Qt::Key_Return);
+  }
+  QString Field(const char* name) const { return form->findChild<QLineEdit*>(name)->text(); }
 
  private slots:
   void init() {
@@ -223,6 +234,54 @@ class TestWaveView : public QObject {
       ud->triggerAction(QAbstractSlider::SliderSingleStepAdd);
       ud->triggerAction(QAbstractSlider::SliderSingleStepAdd);  // held above csrX1
       QCOMPARE(doc.csrX2, 6400);
+    }
+  }
+
+  // dX and dY are entries too; a span beyond the 32-bit range reaches the end.
+  void cursorDifferencesAreTyped() {
+    QTest::mouseClick(form->findChild<QToolButton*>("bnselcsr"), Qt::LeftButton);
+    Type("edX1", "1000");
+    Type("eddx", "100");
+    QCOMPARE(Field("edX2"), QString("1099"));
+    QCOMPARE(Field("eddx"), QString("100"));
+    Type("eddx", "9999999999");
+    QCOMPARE(Field("edX2"), QString("16383"));
+    QCOMPARE(Field("eddx"), QString("15384"));
+    Type("edY1", "1000");
+    Type("eddy", "100");
+    QCOMPARE(Field("edY2"), QString("1099"));
+    QCOMPARE(Field("eddy"), QString("100"));
+    Type("eddy", "9999999999");
+    QCOMPARE(Field("edY2"), QString("4095"));
+    QCOMPARE(wave->doc().csrY2, 4095);
+  }
+
+  void hugeSelectionEntriesReachTheLastDrawnSample() {
+    WaveDoc& doc = wave->doc();
+    for (int i = 0; i < 1000; ++i) doc.waveData[i] = 2000, doc.blockNo[i] = kBlockFree;
+    doc.CommitEdit(0, 999);
+    doc.SetSelection(100, 200);
+    Type("edsdx", "9999999999");
+    QCOMPARE(Field("edss"), QString("100"));
+    QCOMPARE(Field("edse"), QString("999"));
+    QCOMPARE(Field("edsdx"), QString("900"));
+    Type("edse", "9999999999");
+    QCOMPARE(Field("edse"), QString("999"));
+    Type("edss", "9999999999");
+    QCOMPARE(Field("edss"), QString("999"));
+    QCOMPARE(Field("edsdx"), QString("1"));
+  }
+
+  // No selection is selBegin = selEnd = 0: the read-outs say so, disabled.
+  void resetSelectionReadsZeroAndOneSample() {
+    wave->doc().SetSelection(100, 200);
+    QTest::mouseClick(form->findChild<QToolButton*>("bnselres"), Qt::LeftButton);
+    QVERIFY(!wave->doc().rangeSelected);
+    const std::pair<const char*, const char*> shown[] = {
+        {"edss", "0"}, {"edse", "0"}, {"edsdx", "1"}};
+    for (const auto& [name, text] : shown) {
+      QCOMPARE(Field(name), QString(text));
+      QVERIFY(!form->findChild<QLineEdit*>(name)->isEnabled());
     }
   }
 

@@ -71,7 +71,12 @@ void TMainForm::CreateMenus() {
   auto runs = [&](QMenu* m, const char* name, const QString& caption, const char* target) {
     QAction* a = item(m, name, caption);
     QAction* t = action(QLatin1String(target));
-    connect(a, &QAction::triggered, t, &QAction::trigger);
+    connect(a, &QAction::triggered, t, [a, t] {
+      t->trigger();
+      // A checked item clicked again unchecks itself even when its tool stays down: the
+      // item shows the tool's state, not its own toggle.
+      a->setChecked(t->isChecked());
+    });
     a->setEnabled(t->isEnabled());
     connect(t, &QAction::enabledChanged, a, &QAction::setEnabled);
     if (t->isCheckable()) {
@@ -154,7 +159,8 @@ void TMainForm::CreateMenus() {
     if (p.icon) a->setIcon(icon(p.icon));
     if (p.tool) {
       a->setCheckable(true);
-      tools->addAction(a);
+      // A second press releases Cursor Mode; the exclusive group would send "on" again.
+      if (QLatin1String(p.name) != QLatin1String("PalleteCursor1")) tools->addAction(a);
     }
     RouteToDocument(a);
   }
@@ -352,6 +358,7 @@ void TMainForm::CreateMenus() {
     return a;
   };
   popupItem("pmBitpenChange", "Reverse BitPen", "PalletePpgbitpen1")->setVisible(false);
+  popup->addSeparator();  // collapses while the item above is hidden
   popupItem("pmSelMode", "Select Mode", "PalleteSelect1");
   popupItem("pmCsrMode", "Cursor Mode", "PalleteCursor1");
   popup->addSeparator();
@@ -360,11 +367,14 @@ void TMainForm::CreateMenus() {
   popupItem("pmEditCut", "Cut", "EditCut1");
   popupItem("pmEditCopy", "Copy", "EditCopy1");
   popupItem("pmEditPaste", "Paste", "EditPaste1");
+  popup->addSeparator();
   popupItem("pmEditClear", "Clear", "EditClear1");
   popupItem("pmEditAllClear", "Clear All", "EditClearAll1");
   popup->addSeparator();
   popupItem("pmEditSelectAll", "Select All", "EditSelectAll1");
+  popup->addSeparator();
   popupItem("pmDatabrows", "Data View", "DataBrows1");
+  popup->addSeparator();
   RouteToDocument(item(popup, "pmResize", "Resize"));
   action("pmResize")->setVisible(false);
 }

@@ -66,12 +66,13 @@ void TMainForm::CreateToolBars() {
     const char* menuItem;
     const char* menuCaption;
   };
+  // In the order of the View ▸ Tool Bar items; within each dock the bars keep their order.
   static const Spec kBars[] = {
       {"tbfl", "Edit", Qt::TopToolBarArea, "mnViewToolbarEdit", "Edit"},
-      {"tbzm", "ズーム", Qt::TopToolBarArea, "mnViewToolbarZoom", "Zoom"},
-      {"tbms", "セレクト", Qt::TopToolBarArea, "mnViewToolbarSel", "Select"},
       {"tbpl", "パレット", Qt::LeftToolBarArea, "mnViewToolbarPalette", "Pallete"},
+      {"tbzm", "ズーム", Qt::TopToolBarArea, "mnViewToolbarZoom", "Zoom"},
       {"tbxy", "カーソル", Qt::BottomToolBarArea, "mnViewToolbarCsr", "Cursor"},
+      {"tbms", "セレクト", Qt::TopToolBarArea, "mnViewToolbarSel", "Select"},
       {"tbNor", "Rescale", Qt::BottomToolBarArea, "mnViewToolbarNor", "Rescale"},
   };
   QMenu* viewBars = menus_.value("mnViewToolbar");
@@ -210,7 +211,7 @@ void TMainForm::CreateToolBars() {
       panel->layout()->addWidget(e);
     }
   }
-  for (const char* name : {"eddx", "eddy", "edX1Val", "edX2Val"})
+  for (const char* name : {"edX1Val", "edX2Val"})
     findChild<QLineEdit*>(name)->setReadOnly(true);
 
   // Rescale.

@@ -222,13 +222,7 @@ void TfrmWave::FormActivate() {
     line->setChecked(doc_->lineDisp);
   }
   if (QAction* len = main->action(QStringLiteral("mnMathLen"))) len->setEnabled(docKind() == 1);
-  // The tool of this document and its cursor buttons.
-  static const char* const kTools[] = {"PalleteSelect1", "PalleteCursor1", "PalleteFree1",
-                                       "PalleteLine1"};
-  if (QAction* tool = main->action(QLatin1String(kTools[doc_->editMode & 3])))
-    tool->setChecked(true);
-  if (QAction* x = main->action(QStringLiteral("CursorX"))) x->setChecked(doc_->xCursorOn);
-  if (QAction* y = main->action(QStringLiteral("CursorY"))) y->setChecked(doc_->yCursorOn);
+  ShowToolChecks();  // the tool of this document and its cursor buttons
   BindToolBars();
   ShowZoomReadouts();
   ShowCursorReadouts();

@@ -118,6 +118,8 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   void AfterViewChange();
   void PlaceSelStart();
   void ShowCursors();
+  // The palette's tool and cursor buttons (and the menu checks that follow them).
+  void ShowToolChecks();
   void SetPointer(GraphPointer pointer);
   GraphPointer ToolPointer() const;
   void UpdateSavable();

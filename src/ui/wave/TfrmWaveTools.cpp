@@ -155,15 +155,21 @@ void TfrmWave::SetEditMode(int mode) {
   if (mode >= 2) doc_->ResetSelection();  // freehand and line start without a selection
   doc_->editMode = std::uint8_t(mode);
   SetPointer(ToolPointer());
-  if (IsActive()) {
-    static const char* const kTools[] = {"PalleteSelect1", "PalleteCursor1", "PalleteFree1",
-                                         "PalleteLine1"};
-    if (QAction* a = mainForm()->action(QLatin1String(kTools[mode & 3]))) a->setChecked(true);
-    for (const char* name : {"CursorX", "CursorY"})
-      if (QAction* a = mainForm()->action(QLatin1String(name)))
-        a->setChecked(name[6] == 'X' ? doc_->xCursorOn : doc_->yCursorOn);
-  }
+  if (IsActive()) ShowToolChecks();
   doc_->NotifyCursorsChanged();
+}
+
+void TfrmWave::ShowToolChecks() {
+  // Each of the four is set: Cursor Mode is outside the exclusive group of the other three
+  // so that a second press can release it.
+  static const char* const kTools[] = {"PalleteSelect1", "PalleteCursor1", "PalleteFree1",
+                                       "PalleteLine1"};
+  for (int i = 0; i < 4; ++i)
+    if (QAction* a = mainForm()->action(QLatin1String(kTools[i])))
+      a->setChecked(i == (doc_->editMode & 3));
+  for (const char* name : {"CursorX", "CursorY"})
+    if (QAction* a = mainForm()->action(QLatin1String(name)))
+      a->setChecked(name[6] == 'X' ? doc_->xCursorOn : doc_->yCursorOn);
 }
 
 void TfrmWave::SetCursorMode(bool on) {
@@ -248,7 +254,8 @@ void TfrmWave::ShowSelectionReadouts() {
       {"edss", SelField::Begin}, {"edse", SelField::End}, {"edsdx", SelField::Length}};
   for (const auto& [name, field] : fields)
     if (auto* e = Control<QLineEdit>(name)) {
-      SetText(e, doc_->rangeSelected ? Text(SelectionText(*doc_, field)) : QString());
+      // Without a selection both ends are 0: the fields read 0, 0 and one sample.
+      SetText(e, Text(SelectionText(*doc_, field)));
       e->setEnabled(doc_->rangeSelected);
     }
   ShowClipEnabled();
