@@ -18,7 +18,7 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 
 CXXFLAGS="-std=c++20 -g -O1 -Wall -Wextra -fno-omit-frame-pointer \
-  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I$ROOT/src"
+  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I$ROOT/src -I$ROOT/tools"
 APP="$ROOT/src/core/app/IniFile.cpp $ROOT/src/core/app/general.cpp"
 FILES="$ROOT/src/core/files/WaveFile.cpp $ROOT/src/core/files/FileRead.cpp
   $ROOT/src/core/files/FileHeaderSettings.cpp $ROOT/src/core/files/AtomicWrite.cpp

@@ -3,32 +3,20 @@
 // accepted file, and those bits must be the file's data words.
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 #include "core/app/general.h"
 #include "core/files/PatternRead.h"
+#include "fuzz/FuzzDataFile.h"
 
 using namespace averoz;
-
-namespace {
-
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
-
-}  // namespace
+using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
-  // The first byte picks the reader's settings; the rest is the file.
-  const std::uint8_t mode = data[0];
-  const std::span<const std::uint8_t> file(data + 1, size - 1);
+  fuzz::DataFileInput in;
+  if (!fuzz::SplitDataFileInput(data, size, in)) return 0;
+  const std::span<const std::uint8_t> file = in.file;
 
-  LoadHeaderSettings load;
-  if (mode & 1) load.modelNumber.clear();  // accepts every model text
-  if (mode & 2) load.version = {0, 1, 0, 0};
-
-  const PatternReadResult r = ReadPatternFile(file, load);
+  const PatternReadResult r = ReadPatternFile(file, in.load);
   Check(r.bits.size() == std::size_t(kPatternChannels) * kPatternLength);
   const PatternHeader& h = r.header;
   if (r.layoutFound) {

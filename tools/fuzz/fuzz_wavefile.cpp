@@ -3,32 +3,20 @@
 // must keep its promises about the result.
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 #include "core/files/WaveFile.h"
+#include "fuzz/FuzzDataFile.h"
 
 using namespace averoz;
-
-namespace {
-
-void Check(bool ok) {
-  if (!ok) __builtin_trap();
-}
-
-}  // namespace
+using fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  if (size == 0) return 0;
-  // The first byte picks the reader's settings; the rest is the file.
-  const std::uint8_t mode = data[0];
-  const std::span<const std::uint8_t> file(data + 1, size - 1);
+  fuzz::DataFileInput in;
+  if (!fuzz::SplitDataFileInput(data, size, in)) return 0;
+  const std::span<const std::uint8_t> file = in.file;
+  const int kind = (in.mode >> 2) % 4 - 1;  // -1 (no limit) .. 2
 
-  LoadHeaderSettings load;
-  if (mode & 1) load.modelNumber.clear();  // accepts every model text
-  if (mode & 2) load.version = {0, 1, 0, 0};
-  const int kind = (mode >> 2) % 4 - 1;  // -1 (no limit) .. 2
-
-  const WaveReadResult r = ReadWaveFile(file, kind, load);
+  const WaveReadResult r = ReadWaveFile(file, kind, in.load);
   Check(r.samples.size() == static_cast<std::size_t>(kWaveLength));
   Check(r.count >= -1);
   if (kind >= 0) Check(r.count <= kWaveLength);
