@@ -1,5 +1,6 @@
 // The Qt serial port against the simulated instrument on a pseudo-terminal: properties on the
-// line, command round trips, a whole memory in RS-232C pieces, time-outs and failures.
+// line, command round trips, a whole memory in RS-232C pieces, a send paced by a line that
+// stops taking bytes, time-outs and failures.
 #include <QtTest>
 #include <chrono>
 #include <numeric>
@@ -10,8 +11,11 @@
 #include "PtySerial.h"
 #include "core/app/IniFile.h"
 #include "core/comm/Protocol.h"
+#include "core/comm/SendFlow.h"
 #include "core/comm/SerialLink.h"
 #include "platform/QtSerialLink.h"
+#include "support/FakePrompter.h"
+#include "support/RecordingPanel.h"
 #include "support/TempDir.h"
 
 using namespace averoz;
@@ -26,6 +30,24 @@ constexpr int kPortIndex = 2;
 SerialSettings Com3(int rate = 3, int parity = 0, int databit = 1, int stopbit = 0) {
   return MakeSerialSettings(kPortIndex, rate, parity, databit, stopbit);
 }
+
+// A send's target on COM3 at 19200 bit/s with short waits, and a payload of every code.
+SerialTarget QuickTarget() {
+  SerialTarget target;
+  target.port = Com3(4);
+  target.timing.settle = milliseconds(1);
+  target.timing.longTimeout = milliseconds(5000);
+  target.timing.drainStall = milliseconds(100);
+  return target;
+}
+
+std::vector<std::uint8_t> Payload() {
+  std::vector<std::int32_t> samples(kBlockWords);
+  for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = std::int32_t((i * 2683) % 4096);
+  return BuildPayload(samples);
+}
+
+using Ids = std::vector<MessageId>;
 
 std::string Text(std::span<const std::uint8_t> bytes) { return {bytes.begin(), bytes.end()}; }
 
@@ -177,6 +199,51 @@ class TestSerialLink : public QObject {
     std::vector<std::int32_t> words;
     QCOMPARE(DecodeReceivedBlock(received, words), int(kBlockWords));
     QVERIFY(words == samples);
+  }
+
+  // The instrument stops taking bytes part-way through the block, as one holding CTS would.
+  // The send hands over no piece that does not fit the transmit buffer, so it stops with the
+  // line while window events run; once the line moves again, so does the send.
+  void sendKeepsPaceWithTheLine() {
+    sim_->setIdentity("NQSIM,NQ-2000,000,1.000");  // as long as the read: no time-out wait
+    sim_->holdBlockAt(2000);
+    const std::vector<std::uint8_t> payload = Payload();
+    test::RecordingPanel panel;
+    test::FakePrompter prompter;
+    std::size_t mostQueued = 0;
+    int stalledAt = -1, still = 0, last = -1;
+    panel.onEvents = [&] {
+      mostQueued = std::max(mostQueued, link_->pendingBytes());
+      if (stalledAt >= 0 || !sim_->holding()) return;
+      still = panel.progress == last ? still + 1 : 0;
+      last = panel.progress;
+      if (still < 200) return;  // 200 passes of the piece's wait without progress
+      stalledAt = panel.progress;
+      sim_->release();
+    };
+    QVERIFY(SendViaSerial(*link_, QuickTarget(), "1", payload, panel, prompter));
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(14)});
+    QVERIFY(sim_->memory(1) == payload);
+    QVERIFY2(stalledAt > 0, "the send never waited for the held line");
+    QVERIFY(stalledAt < 200);
+    QVERIFY(mostQueued <= kSerialTransmitBuffer);
+    QCOMPARE(panel.steps, 202);
+  }
+
+  // A line held for good: the piece that finds no room within the transmit time-out fails.
+  void pieceWithoutRoomFailsAfterTheTransmitTimeout() {
+    sim_->setIdentity("NQSIM,NQ-2000,000,1.000");
+    sim_->holdBlockAt(0);
+    SerialTarget target = QuickTarget();
+    target.timing.transmitTimeout = milliseconds(300);
+    test::RecordingPanel panel;
+    test::FakePrompter prompter;
+    QVERIFY(!SendViaSerial(*link_, target, "1", Payload(), panel, prompter));
+    QCOMPARE(prompter.ids(), (Ids{ERRMSG(21), IMFMSG(21), ERRMSG(21)}));
+    QVERIFY(panel.highest < 200);
+    QVERIFY(!link_->isOpen());
+    sim_->release();
+    QVERIFY(sim_->memory(1) == std::vector<std::uint8_t>(kBlockCount, 0));
   }
 
   void silentDeviceEndsAtTheTimeOut() {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -78,6 +79,25 @@ class ModalScript : public QObject {
   QTimer timer_;
   bool ran_ = false;
   int polls_ = 0;
+};
+
+// Closes every message box that comes up while it lives, keeping its text.
+class BoxWatcher : public QObject {
+ public:
+  BoxWatcher() {
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts.push_back(box->text());
+        box->accept();
+      }
+    });
+    timer_.start();
+  }
+  QStringList texts;
+
+ private:
+  QTimer timer_;
 };
 
 template <class T>
@@ -314,6 +334,61 @@ class TestTransfer : public QObject {
     QCOMPARE(sim->writeSizes().size(), std::size_t(0));
   }
 
+  // A received memory is held by no file: it counts as changed until saved, so closing it asks.
+  void receivedDocumentAsksBeforeClosing() {
+    sim->load(0, BuildPayload(Ramp(9)));
+    ModalScript script([](QDialog& d) { Child<QPushButton>(d, "bnOK")->click(); });
+    form->RunFileCommand(QStringLiteral("mnTransReceive"));
+    QVERIFY(script.ran());
+    QCOMPARE(form->documentCount(), 1);
+    DocumentWindow* doc = form->documents().front();
+    QCOMPARE(doc->caption(), QStringLiteral("pcwav002"));
+    QVERIFY(!doc->isSaved());
+    QVERIFY(doc->isWindowModified());  // the title's "*"
+    QCOMPARE(doc->findChild<QLabel*>(QStringLiteral("lblEdit"))->text(), QStringLiteral("*"));
+
+    prompter.answers = {Answer::Cancel};
+    form->action(QStringLiteral("FileClose1"))->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(2)});
+    QCOMPARE(prompter.shown[0].message.prefix, std::string("pcwav002"));
+    QCOMPARE(form->documentCount(), 1);  // Cancel keeps it
+  }
+
+  // A memory whose words are no waveform codes (a pattern image, say) opens no document.
+  void memoryWithAWordAbove4095OpensNothing() {
+    std::vector<std::uint8_t> stored = BuildPayload(Ramp(10));
+    stored[2 * 1234] = 0x10;  // 4096 at address 1234
+    stored[2 * 1234 + 1] = 0x00;
+    sim->load(1, stored);
+    ModalScript script([](QDialog& d) {
+      Child<QComboBox>(d, "cbblock")->setCurrentIndex(1);
+      Child<QPushButton>(d, "bnOK")->click();
+    });
+    form->RunFileCommand(QStringLiteral("mnTransReceive"));
+    QVERIFY(script.ran());
+    QCOMPARE(prompter.ids(), (Ids{ERRMSG(16), ERRMSG(12)}));
+    QVERIFY(prompter.shown[0].message.suffix.find("Address 1234 holds 4096") != std::string::npos);
+    QCOMPARE(form->documentCount(), 1);
+    QCOMPARE(form->documents().front()->caption(), QStringLiteral("pcwav001"));
+  }
+
+  // The driver's status goes under the message on a line of its own.
+  void gpibErrorBoxShowsTheStatusOnItsOwnLine() {
+    form->setPrompter(nullptr);  // the real message boxes
+    QVERIFY(sim->fault("err_ibdev") == 0);
+    SavedWave(11);
+    BoxWatcher boxes;
+    ModalScript script([](QDialog& d) { Child<QPushButton>(d, "bnOK")->click(); });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(script.ran());
+    QCOMPARE(boxes.texts.size(), 1);
+    QCOMPARE(boxes.texts[0].split(QLatin1Char('\n')),
+             (QStringList{AppContext::instance().text(GPMSG(5)),
+                          QStringLiteral("ibsta = $8000< ERR > iberr = 7< ENEB:No GPIB board > "
+                                         "ibcntl = 0")}));
+  }
+
   // The same dialogs over RS-232C: the Qt serial port on COM1, mapped to the simulator.
   void serialRoundTrip() {
     std::optional<nqsim::PtySerial> line;
@@ -355,6 +430,64 @@ class TestTransfer : public QObject {
     QCOMPARE(form->documentCount(), 2);
     auto* received = qobject_cast<TfrmWave*>(form->documents().back());
     QVERIFY(received && received->doc().waveData == Ramp(8));
+  }
+
+  // Abort while a piece waits for the line: the instrument, on a line paced at 19200 bit/s,
+  // stops taking bytes part-way through the block. The send waits with the line, window
+  // events run, and Abort ends it there: no further piece goes out.
+  void serialAbortWhileAPieceWaitsForTheLine() {
+    std::optional<nqsim::PtySerial> line;
+    try {
+      line.emplace(19200);
+    } catch (const std::system_error& e) {
+      QSKIP(e.what());
+    }
+    line->setIdentity("NQSIM,NQ-2000,000,1.000");
+    line->holdBlockAt(1000);
+    WriteSettings(QStringLiteral("[GPIB]\nAddress=4\n[RS]\nPort=0\nRate=4\nCOM1=%1\n")
+                      .arg(QString::fromStdString(line->slavePath())));
+    SerialTiming quick;
+    quick.settle = std::chrono::milliseconds{1};
+    quick.longTimeout = std::chrono::milliseconds{2000};
+    quick.drainStall = std::chrono::milliseconds{50};
+    // Far beyond the test's own wait: only Abort can end this one.
+    quick.transmitTimeout = std::chrono::milliseconds{30000};
+    Tfrmtrans::of(*form).setSerialTiming(quick);
+
+    SavedWave(12);
+    int atAbort = -1, after = 0;
+    ModalScript script([&](QDialog& d) {
+      auto* abort = Child<QPushButton>(d, "bnAbort");
+      auto* progress = Child<QProgressBar>(d, "pbaccess");
+      QObject::connect(progress, &QProgressBar::valueChanged, &d, [&](int value) {
+        if (atAbort >= 0 && value > 0) ++after;
+      });
+      // The window's events while the send runs: once the held line has kept the progress
+      // still for a while, press Abort.
+      QTimer events;
+      int still = 0, last = -1;
+      QObject::connect(&events, &QTimer::timeout, &d, [&, abort, progress] {
+        if (atAbort >= 0 || !line->holding() || !abort->isVisible()) return;
+        still = progress->value() == last ? still + 1 : 0;
+        last = progress->value();
+        if (still < 20) return;
+        atAbort = last;
+        QTest::mouseClick(abort, Qt::LeftButton);
+      });
+      events.start(5);
+      Child<QComboBox>(d, "cbMethod")->setCurrentIndex(1);
+      Child<QPushButton>(d, "bnOK")->click();
+      events.stop();
+      QObject::disconnect(progress, nullptr, &d, nullptr);
+    });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(script.ran());
+    QVERIFY2(atAbort > 0, "the send never waited for the line");
+    QVERIFY(atAbort < 200);
+    QCOMPARE(after, 0);  // stopped at the waiting piece
+    QCOMPARE(prompter.ids(), (Ids{IMFMSG(21), ERRMSG(21)}));
+    line->release();
+    QVERIFY(line->memory(0) == std::vector<std::uint8_t>(kBlockCount, 0));
   }
 #endif
 };
