@@ -7,15 +7,11 @@ namespace averoz {
 std::vector<AxisLabel> XAxisLabels(const ViewGeometry& view, const WaveScale& scale,
                                    int graphLeft) {
   std::vector<AxisLabel> labels;
-  for (int d = 0; d <= view.contentWidth(); d += kGridStepX) {
-    if (!view.ColumnVisible(d)) continue;
+  for (const int d : VisibleGridLines(kGridStepX, view.contentWidth(), view.scrollX,
+                                     view.viewWidth)) {
     int index = d * view.zoomX();
     if (index == view.dataLen) index -= 1;  // the last line names the last sample
-    AxisLabel label;
-    label.text = FormatNumber(scale.IndexToX(index));
-    label.x = d + graphLeft - view.scrollX - 3 * int(label.text.size());
-    label.y = 11;
-    labels.push_back(std::move(label));
+    labels.push_back(XLabelAt(d, FormatNumber(scale.IndexToX(index)), graphLeft, view.scrollX));
   }
   return labels;
 }

@@ -8,11 +8,6 @@ namespace averoz {
 
 namespace {
 
-// The third of the visible content: of the view when the content runs past it.
-int Third(int scroll, int view, int content) {
-  return scroll + view < content ? RoundDiv(view, 3) : RoundDiv(content - scroll, 3);
-}
-
 std::int32_t& FieldValue(WaveDoc& doc, CursorField field) {
   switch (field) {
     case CursorField::X1: return doc.csrX1;
@@ -30,17 +25,19 @@ bool IsXField(CursorField f) {
 }  // namespace
 
 void PlaceInitialXCursors(WaveDoc& doc, const ViewGeometry& v) {
-  const int w = Third(v.scrollX, v.viewWidth, v.contentWidth());
-  // A view too small to hold three thirds still gets two distinct cursors.
-  doc.csrX1 = std::clamp((w + v.scrollX) * v.zoomX(), 0, doc.dataLen - 2);
-  doc.csrX2 = std::clamp((2 * w + v.scrollX) * v.zoomX(), doc.csrX1 + 1, doc.dataLen - 1);
+  const int w = VisibleThird(v.scrollX, v.viewWidth, v.contentWidth());
+  const CursorPair p = DistinctCursors((w + v.scrollX) * v.zoomX(),
+                                       (2 * w + v.scrollX) * v.zoomX(), doc.dataLen - 1);
+  doc.csrX1 = p.first;
+  doc.csrX2 = p.second;
 }
 
 void PlaceInitialYCursors(WaveDoc& doc, const ViewGeometry& v) {
-  const int h = Third(v.scrollY, v.viewHeight, v.contentHeight());
+  const int h = VisibleThird(v.scrollY, v.viewHeight, v.contentHeight());
   const int top = v.contentHeight() - v.scrollY;
-  doc.csrY1 = std::clamp((top - 2 * h) * v.zoomY(), 0, kMaxCode - 1);
-  doc.csrY2 = std::clamp((top - h) * v.zoomY(), doc.csrY1 + 1, kMaxCode);
+  const CursorPair p = DistinctCursors((top - 2 * h) * v.zoomY(), (top - h) * v.zoomY(), kMaxCode);
+  doc.csrY1 = p.first;
+  doc.csrY2 = p.second;
 }
 
 CursorRange RangeOf(const WaveDoc& doc, CursorField field) {
@@ -108,10 +105,10 @@ void StepCursor(WaveDoc& doc, CursorField field, bool up) {
 
 void DragCursor(WaveDoc& doc, GrabbedCursor grabbed, int index, int code) {
   switch (grabbed) {
-    case GrabbedCursor::X1: doc.csrX1 = std::clamp(index, 0, doc.csrX2 - 1); break;
-    case GrabbedCursor::X2: doc.csrX2 = std::clamp(index, doc.csrX1 + 1, doc.dataLen - 1); break;
-    case GrabbedCursor::Y1: doc.csrY1 = std::clamp(code, 0, doc.csrY2 - 1); break;
-    case GrabbedCursor::Y2: doc.csrY2 = std::clamp(code, doc.csrY1 + 1, kMaxCode); break;
+    case GrabbedCursor::X1: doc.csrX1 = DragLowerCursor(index, doc.csrX2); break;
+    case GrabbedCursor::X2: doc.csrX2 = DragUpperCursor(index, doc.csrX1, doc.dataLen - 1); break;
+    case GrabbedCursor::Y1: doc.csrY1 = DragLowerCursor(code, doc.csrY2); break;
+    case GrabbedCursor::Y2: doc.csrY2 = DragUpperCursor(code, doc.csrY1, kMaxCode); break;
     case GrabbedCursor::None: break;
   }
 }
@@ -135,10 +132,8 @@ CursorLine YCursorLine(const WaveDoc& doc, const ViewGeometry& v, int code) {
 GrabbedCursor GrabAt(const CursorLine& x1, const CursorLine& x2, const CursorLine& y1,
                      const CursorLine& y2, int x, int y) {
   constexpr int t = kGrabTolerance;
-  GrabbedCursor g = GrabbedCursor::None;
-  // Each cursor's wider side faces away from its partner, so two close cursors stay apart.
-  if (x1.visible && x1.pos - 2 * t < x && x < x1.pos + t) g = GrabbedCursor::X1;
-  if (x2.visible && x2.pos - t < x && x < x2.pos + 2 * t) g = GrabbedCursor::X2;
+  GrabbedCursor g = GrabbedCursor(GrabCursor(x1.visible, x1.pos, x2.visible, x2.pos, x));
+  // Y lines count downward from the top: the lower code's line is the lower one.
   if (y1.visible && y1.pos - t < y && y < y1.pos + 2 * t) g = GrabbedCursor::Y1;
   if (y2.visible && y2.pos - 2 * t < y && y < y2.pos + t) g = GrabbedCursor::Y2;
   return g;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/view/CursorRules.h"
 #include "core/wave/ViewGeometry.h"
 #include "core/wave/WaveDoc.h"
 
@@ -49,7 +50,6 @@ CursorLine YCursorLine(const WaveDoc& doc, const ViewGeometry& view, int code);
 
 // The cursor a hover at view pixel (x, y) grabs (inside the content only); a later test
 // overrides an earlier one, so cursors lying close together favour X2 over X1 and Y2 over Y1.
-inline constexpr int kGrabTolerance = 5;
 GrabbedCursor GrabAt(const CursorLine& x1, const CursorLine& x2, const CursorLine& y1,
                      const CursorLine& y2, int x, int y);
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/view/ScrollRange.h"
+
 namespace averoz {
 
 inline constexpr std::array<int, 7> kZoomXTable{1, 2, 4, 8, 16, 32, 64};  // samples per pixel
@@ -14,11 +16,6 @@ inline constexpr int kInitialZoomYIdx = 4;
 inline constexpr int kGridStepX = 64;
 inline constexpr int kGridStepY = 32;
 inline constexpr int kCodeCount = 4096;
-
-// a / b rounded half away from zero, b > 0.
-constexpr int RoundDiv(int a, int b) {
-  return a >= 0 ? (a + b / 2) / b : -((-a + b / 2) / b);
-}
 
 struct ViewGeometry {
   int dataLen = 16384;
@@ -54,20 +51,5 @@ struct ViewGeometry {
     return contentX >= scrollX && contentX <= scrollX + viewWidth;
   }
 };
-
-// One scroll bar after a zoom, resize or scroll: whether its panel shows, and its range.
-struct ScrollBarState {
-  bool visible = false;
-  int max = 0;
-  int pageSize = 0;
-  int position = 0;
-};
-
-// Fits `scroll` to the content and the view and says how the bar looks. A view scrolled
-// past the end is pulled back so the content's end meets the view's edge; a content
-// narrower than the view goes back to 0.
-ScrollBarState FitScroll(int& scroll, int content, int view);
-// Moves a scroll bar by hand: the position is held within 0..max - pageSize.
-int LimitScrollPosition(int position, const ScrollBarState& bar);
 
 }  // namespace averoz
