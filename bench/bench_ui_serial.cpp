@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <thread>
 
 #include "PtySerial.h"
 #include "core/app/IniFile.h"
@@ -66,7 +67,7 @@ void Report(benchmark::State& state, double seconds) {
   state.counters["ratio_to_line"] = seconds / kLineSeconds;
 }
 
-// Header, the block in RS-232C pieces, then "*OPC?" answered once the instrument has taken
+// Header, the block in RS-232C pieces paced by the transmit buffer, then "*OPC?" answered once the instrument has taken
 // the last byte.
 void BM_SendMemory(benchmark::State& state) {
   Line line;
@@ -77,7 +78,12 @@ void BM_SendMemory(benchmark::State& state) {
     const auto start = std::chrono::steady_clock::now();
     link.sendText(BuildStoreHeader("1"));
     WaitSerialDrained(link);
-    SendInPieces(payload, Interface::Serial, [&](auto piece) { return link.send(piece); });
+    // As the send sequence does: a piece waits for room in the transmit buffer.
+    SendInPieces(payload, Interface::Serial, [&](auto piece) {
+      return SendWhenRoom(link, piece, kSerialTransmitTimeout, [] { return true; },
+                          [](std::chrono::milliseconds ms) { std::this_thread::sleep_for(ms); }) ==
+             Handover::Sent;
+    });
     WaitSerialDrained(link);
     link.setReadTimeout(kSerialLongTimeout);
     link.sendText(std::string(kOpcQuery) + kDelimiter);
