@@ -2,7 +2,10 @@
 // The RS-232C port over Qt SerialPort, driven from the one user-interface thread without
 // help from an event loop: a send queues its bytes in the port and pushes out what the line
 // takes at once; the rest moves on whenever the queue is looked at (pendingBytes) or a read
-// waits, and while the window processes its events.
+// waits, and while the window processes its events. The send sequence hands a piece over only
+// once it fits the transmit buffer beside what is queued here (SendWhenRoom), so the queue
+// follows the line. A pseudo-terminal takes some kilobytes of its own first, which no queue
+// count can see.
 #include <chrono>
 #include <memory>
 #include <string>
