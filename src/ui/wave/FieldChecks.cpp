@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include "core/app/Prompter.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/QtPrompter.h"
+#include "ui/wave/UpDown.h"
 
 namespace averoz {
 
@@ -19,20 +21,50 @@ Prompter& DialogPrompter() {
   return fallback;
 }
 
+FieldRow AddFieldRow(QWidget* parent, int x, int y, int editWidth, const char* lblName,
+                     const char* edName, const char* udName, const QString& caption) {
+  FieldRow row;
+  row.lbl = new QLabel(caption, parent);
+  row.lbl->setObjectName(QLatin1String(lblName));
+  row.lbl->move(x, y);
+  row.ed = new QLineEdit(parent);
+  row.ed->setObjectName(QLatin1String(edName));
+  row.ed->setGeometry(x, y + 18, editWidth, 22);
+  if (udName) {
+    row.ud = new UpDown(parent);
+    row.ud->setObjectName(QLatin1String(udName));
+    row.ud->setGeometry(x + editWidth, y + 18, 18, 22);
+  }
+  return row;
+}
+
+void TrimWhileTyping(QLineEdit* ed) {
+  QObject::connect(ed, &QLineEdit::textChanged, ed, [ed](const QString& t) {
+    const QString trimmed = t.trimmed();
+    if (trimmed != t) ed->setText(trimmed);
+  });
+}
+
 bool SettleField(QLineEdit* ed, QString& accepted, const std::optional<std::string>& kept) {
   if (kept) {
     accepted = QString::fromStdString(*kept);
     ed->setText(accepted);
     return true;
   }
-  DialogPrompter().warn(ERRMSG(3));
-  ed->setText(accepted);
+  RefuseField(ed, accepted, DialogPrompter(), Message{ERRMSG(3), {}, {}});
+  return false;
+}
+
+void RefuseField(QLineEdit* ed, const QString& text, Prompter& prompter, const Message& message,
+                 bool refocus) {
+  prompter.warn(message);
+  ed->setText(text);
+  if (!refocus) return;
   // Queued: the check may run while the focus is on its way elsewhere.
   QTimer::singleShot(0, ed, [ed] {
     ed->setFocus();
     ed->selectAll();
   });
-  return false;
 }
 
 void SettleSpin(QLineEdit* ed, QString& accepted, const std::string& spun) {

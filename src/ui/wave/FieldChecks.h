@@ -1,18 +1,34 @@
 #pragma once
-// The field handling the "Set Parameters" and "Resize" dialogs share: each keeps the last
-// accepted text of a field and checks a field when it is left or Enter is pressed in it.
+// The field handling the parameter dialogs share (waveform "Set Parameters" and "Resize",
+// the pattern dialogs): each keeps the last accepted text of a field and checks a field when
+// it is left or Enter is pressed in it.
 #include <QString>
 #include <initializer_list>
 #include <optional>
 #include <string>
 
 class QEvent;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
 namespace averoz {
 
 class Prompter;
+class UpDown;
+struct Message;
+
+// A captioned field: the caption above, the entry below it and its arrow buttons beside it.
+struct FieldRow {
+  QLabel* lbl = nullptr;
+  QLineEdit* ed = nullptr;
+  UpDown* ud = nullptr;  // none when no udName is given
+};
+FieldRow AddFieldRow(QWidget* parent, int x, int y, int editWidth, const char* lblName,
+                     const char* edName, const char* udName, const QString& caption);
+
+// Blanks never stay at either end of the field's text.
+void TrimWhileTyping(QLineEdit* ed);
 
 // The application's prompter, or message boxes when none is set (a dialog made on its own).
 Prompter& DialogPrompter();
@@ -20,6 +36,11 @@ Prompter& DialogPrompter();
 // Settles a checked field: a kept text becomes the accepted one and true is returned;
 // otherwise ERRMSG 3, the last accepted text back and the focus back in the field.
 bool SettleField(QLineEdit* ed, QString& accepted, const std::optional<std::string>& kept);
+
+// A refused entry: the message, `text` (the last accepted one) back in the field and, with
+// `refocus`, the focus back in it.
+void RefuseField(QLineEdit* ed, const QString& text, Prompter& prompter, const Message& message,
+                 bool refocus = true);
 
 // An arrow press: the spun text is shown and accepted at once.
 void SettleSpin(QLineEdit* ed, QString& accepted, const std::string& spun);
