@@ -25,6 +25,37 @@ std::string ErrnoText(const char* what, int err) {
   return std::string(what) + ": " + std::strerror(err);
 }
 
+// The file a write lands in: symbolic links are followed, so a link stays a link and the
+// file it names gets the data. A link to nothing yet names the file to create.
+std::string FollowLinks(const std::string& path) {
+  std::string at = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st {};
+    if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
+    std::string target(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 4096), '\0');
+    const ssize_t n = ::readlink(at.c_str(), target.data(), target.size());
+    if (n < 0) throw FileWriteError(path, ErrnoText("link", errno));
+    target.resize(static_cast<std::size_t>(n));
+    if (target.empty() || target.front() != '/') {
+      const std::size_t slash = at.rfind('/');
+      if (slash != std::string::npos) target = at.substr(0, slash + 1) + target;
+    }
+    at = target;
+  }
+  throw FileWriteError(path, std::strerror(ELOOP));
+}
+
+// 0 when the existing file may be replaced, else the reason it may not. Renaming over a file
+// needs only the folder's permission, so a file the user made read-only is refused here, and
+// a file nobody may write is refused even for root, whom the permission bits never stop.
+int RefusalOf(const std::string& path, const struct stat& st) {
+  if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return EACCES;
+  if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 &&
+      (errno == EACCES || errno == EROFS))
+    return errno;
+  return 0;
+}
+
 // Closes and removes the temporary file unless released after the rename.
 class TempFile {
  public:
@@ -56,16 +87,22 @@ FileWriteError::FileWriteError(const std::string& path, const std::string& reaso
 
 void WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) {
   if (path.empty()) throw FileWriteError(path, "No file name.");
-  const std::string tempPath = TempPathFor(path);
+  const std::string target = FollowLinks(path);
+  struct stat st {};
+  const bool replacing = ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (replacing) {
+    if (const int refusal = RefusalOf(target, st)) throw FileWriteError(path, std::strerror(refusal));
+  }
+
+  // Beside the linked file, not beside the link.
+  const std::string tempPath = TempPathFor(target);
   // 0666 and the process umask, like any newly created file.
   const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0) throw FileWriteError(path, ErrnoText("create", errno));
   TempFile temp(tempPath, fd);
 
   // A replaced file keeps its permission bits.
-  struct stat st {};
-  if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-    ::fchmod(temp.fd(), st.st_mode & 07777);
+  if (replacing) ::fchmod(temp.fd(), st.st_mode & 07777);
 
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -78,7 +115,7 @@ void WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> byte
   }
   if (::fsync(temp.fd()) != 0) throw FileWriteError(path, ErrnoText("flush", errno));
   if (temp.Close() != 0) throw FileWriteError(path, ErrnoText("close", errno));
-  if (::rename(tempPath.c_str(), path.c_str()) != 0)
+  if (::rename(tempPath.c_str(), target.c_str()) != 0)
     throw FileWriteError(path, ErrnoText("replace", errno));
   temp.Release();
 }

@@ -19,8 +19,10 @@ class FileWriteError : public std::runtime_error {
   std::string path_;
 };
 
-// Creates or replaces path with exactly bytes. On failure the previous file (if any) is
-// untouched, the temporary file is removed, and FileWriteError is thrown.
+// Creates or replaces path with exactly bytes. A symbolic link is followed and the file it
+// names is written; a file without write permission (for anyone, or for this process) is
+// refused with "Permission denied". On failure the previous file (if any) is untouched, the
+// temporary file is removed, and FileWriteError is thrown.
 void WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes);
 void WriteFileAtomic(const std::string& path, std::string_view text);
 
