@@ -1,18 +1,24 @@
 // File > Open, the recent-file items, Save and Save As through the real main window and
 // document windows, with the file dialogs, the preview and the fill dialog scripted.
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "core/files/AtomicWrite.h"
@@ -62,6 +68,34 @@ class ScriptedChooser : public FileChooser {
   }
 };
 
+// Notes the pointer shape at every status-bar text and error box (-1: no busy pointer set).
+class PointerWatchingPrompter : public test::FakePrompter {
+ public:
+  std::vector<int> pointerAtStatus, pointerAtText;
+  void status(const std::string& text) override {
+    pointerAtStatus.push_back(Pointer());
+    FakePrompter::status(text);
+  }
+  void showText(const std::string& text, Icon icon) override {
+    pointerAtText.push_back(Pointer());
+    FakePrompter::showText(text, icon);
+  }
+  static int Pointer() {
+    const QCursor* cursor = QGuiApplication::overrideCursor();
+    return cursor ? int(cursor->shape()) : -1;
+  }
+};
+
+// Bytes this process has read from files so far.
+long long BytesRead() {
+  std::ifstream io("/proc/self/io");
+  std::string key;
+  long long value = 0;
+  while (io >> key >> value)
+    if (key == "rchar:") return value;
+  return -1;
+}
+
 class ScriptedPreview : public PreviewDialog {
  public:
   bool accept = true;
@@ -108,6 +142,14 @@ void DrawAll(TfrmWave& doc, std::int32_t code, int count = 16384) {
   doc.doc().CommitEdit(0, 16383);
 }
 
+// The filter texts the file dialog shows in its file-type box.
+QStringList FilterTexts(const QFileDialog& dialog) {
+  const auto* combo = dialog.findChild<QComboBox*>("fileTypeCombo");
+  QStringList texts;
+  for (int i = 0; combo && i < combo->count(); ++i) texts << combo->itemText(i);
+  return texts;
+}
+
 QStringList Captions(const TMainForm& form) {
   QStringList list;
   for (DocumentWindow* doc : form.documents()) list << doc->caption();
@@ -121,7 +163,7 @@ class TestFileCommands : public QObject {
 
  private:
   std::unique_ptr<TMainForm> form;
-  test::FakePrompter prompter;
+  PointerWatchingPrompter prompter;
   ScriptedChooser chooser;
   ScriptedPreview preview;
   ScriptedFill fill;
@@ -156,7 +198,7 @@ class TestFileCommands : public QObject {
   void init() {
     QFile::remove(iniPath);
     dir = std::make_unique<test::TempDir>();
-    prompter = test::FakePrompter();
+    prompter = PointerWatchingPrompter();
     chooser = ScriptedChooser();
     preview = ScriptedPreview();
     fill = ScriptedFill();
@@ -381,6 +423,94 @@ class TestFileCommands : public QObject {
     if (message < 0) QCOMPARE(prompter.texts.size(), std::size_t(1));
   }
 
+  // A file that is no text, picked in "All Files", is the wrong format: no preview, no import.
+  void openRefusesAFileThatIsNoText_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("this program") << QCoreApplication::applicationFilePath();
+    QTest::newRow("digits around a NUL") << QString();
+  }
+  void openRefusesAFileThatIsNoText() {
+    QFETCH(QString, path);
+    if (path.isEmpty()) {
+      path = QString::fromStdString(file("data.bin"));
+      test::WriteText(path.toStdString(), std::string("100\r\n\0\x01\x02\r\n200\r\n", 12));
+    }
+    chooser.opens.push_back(path.toStdString());
+    form->action("FileOpen1")->trigger();
+    QCOMPARE(prompter.ids(), std::vector<MessageId>{ERRMSG(16)});
+    QVERIFY(preview.shown.empty());
+    QVERIFY(!FileServices::of(*form).statusWindow().isVisible());
+    QCOMPARE(Captions(*form), QStringList{"pcwav001"});
+  }
+
+  // Six lines are shown from the head of the file; the rest of a long file is never read.
+  void previewReadsOnlyTheHead() {
+    const std::string path = file("long.csv");
+    std::string text;
+    for (int i = 0; i < 1 << 20; ++i) text += "4095\r\n";
+    test::WriteText(path, text);
+    preview.accept = false;
+    chooser.opens.push_back(path);
+    const long long before = BytesRead();
+    form->action("FileOpen1")->trigger();
+    const long long read = BytesRead() - before;
+    QCOMPARE(preview.shown.size(), std::size_t(1));
+    QCOMPARE(preview.shown[0], std::vector<std::string>(6, "4095"));
+    QVERIFY2(before >= 0 && read < 1 << 20, QByteArray::number(read));
+  }
+
+  // The status window stays on top; the question about a bad line must stand above it, be
+  // the active modal box and take the keyboard, or the editor looks hung.
+  void importQuestionStandsAboveTheStatusWindow() {
+    form->setPrompter(nullptr);  // the real message boxes
+    const std::string path = file("bad.csv");
+    test::WriteText(path, "10\r\n20,x\r\n30\r\n");
+    preview.accept = true;
+    Tfrminfo& status = FileServices::of(*form).statusWindow();
+    // What the user sees while the question is up; the box is always answered so that a
+    // failure cannot hang the test.
+    struct Seen {
+      QString text;
+      bool statusShown = false, aboveStatus = false, active = false, answeredByKeys = false;
+    };
+    std::optional<Seen> seen;
+    QTimer driver;
+    connect(&driver, &QTimer::timeout, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      if (seen) return box->reject();  // an unexpected later box
+      seen = Seen{box->text(), status.isVisible(),
+                  box->windowHandle()->transientParent() == status.windowHandle(),
+                  QApplication::activeWindow() == box};
+      // Tab to Yes and press it with the space bar.
+      QAbstractButton* yes = box->button(QMessageBox::Yes);
+      for (int i = 0; i < 4 && QApplication::focusWidget() != yes; ++i)
+        if (QWidget* focus = QApplication::focusWidget(); focus && box->isAncestorOf(focus))
+          QTest::keyClick(focus, Qt::Key_Tab);
+      seen->answeredByKeys = QApplication::focusWidget() == yes;
+      if (seen->answeredByKeys)
+        QTest::keyClick(yes, Qt::Key_Space);
+      else
+        yes->click();
+    });
+    driver.start(10);
+    chooser.opens.push_back(path);
+    form->action("FileOpen1")->trigger();
+    driver.stop();
+    form->setPrompter(&prompter);
+    QVERIFY(seen);
+    QCOMPARE(seen->text, AppContext::instance().text(ERRMSG(14)));
+    QVERIFY(seen->statusShown);
+    QVERIFY(seen->aboveStatus);
+    QVERIFY(seen->active);
+    QVERIFY(seen->answeredByKeys);
+    QCOMPARE(Captions(*form), QStringList{"bad"});
+    QCOMPARE(active()->doc().lastDrawn(), 2);
+    QCOMPARE(active()->doc().waveData[2], 30);
+    QVERIFY(status.isVisible());
+    QVERIFY(status.text().contains("2行2列→アドレス:4"));
+  }
+
   // ---- Save As and Save --------------------------------------------------------------------
 
   void saveAsLoopsUntilDone() {
@@ -517,6 +647,91 @@ class TestFileCommands : public QObject {
     QCOMPARE(form->documentCount(), 1);
   }
 
+  // Renaming over a file needs only the folder's permission: a file the user made read-only
+  // is refused with the system's reason, for root too, and the document stays unsaved.
+  void saveRefusesAReadOnlyFile() {
+    TfrmWave* doc = startup();
+    DrawAll(*doc, 1000);
+    const std::string target = file("ro.awf");
+    chooser.saves = {{target, 1}};
+    QVERIFY(SaveDocument(*form, *doc, true));
+    const std::string oldBytes = test::ReadText(target);
+    namespace fs = std::filesystem;
+    const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
+    fs::permissions(target, readOnly);
+
+    doc->doc().waveData[5] = 0;
+    doc->doc().CommitEdit(5, 5);
+    prompter.statusText.clear();
+    form->action("FileSave1")->trigger();  // File > Save
+    chooser.saves = {{target, 1}};
+    prompter.answers = {Answer::Yes};  // overwrite it
+    form->action("FileSaveAs1")->trigger();  // File > Save As onto it
+    const std::string reason = "Cannot write file \"" + target + "\". Permission denied";
+    QCOMPARE(prompter.texts, (std::vector<std::string>{reason, reason}));
+    QCOMPARE(prompter.ids(), std::vector<MessageId>{ERRMSG(23)});
+    QVERIFY(!doc->isSaved());
+    QCOMPARE(doc->fileName(), QString::fromStdString(target));
+    QVERIFY(prompter.statusText.empty());
+    QCOMPARE(test::ReadText(target), oldBytes);
+    QCOMPARE(fs::status(target).permissions() & fs::perms::all, readOnly);
+  }
+
+  // A document opened through a symbolic link saves into the file the link names; the link
+  // stays a link and no file is left beside it.
+  void saveWritesThroughASymbolicLink() {
+    namespace fs = std::filesystem;
+    fs::create_directory(file("data"));
+    fs::create_directory(file("links"));
+    const std::string real = file("data/real.awf"), link = file("links/wave.awf");
+    WriteWave(real, 100);
+    fs::create_symlink("../data/real.awf", link);
+    chooser.opens.push_back(link);
+    form->action("FileOpen1")->trigger();
+    TfrmWave* doc = active();
+    QCOMPARE(doc->fileName(), QString::fromStdString(link));
+
+    DrawAll(*doc, 200);
+    form->action("FileSave1")->trigger();
+    QVERIFY(doc->isSaved());
+    QVERIFY(fs::is_symlink(link));
+    QCOMPARE(fs::read_symlink(link), fs::path("../data/real.awf"));
+    QCOMPARE(ReadBack(real), std::vector<std::int32_t>(16384, 200));
+
+    // Save As onto the link asks about the existing file and writes through the link too.
+    DrawAll(*doc, 300);
+    chooser.saves = {{link, 1}};
+    prompter.answers = {Answer::Yes};
+    form->action("FileSaveAs1")->trigger();
+    QCOMPARE(prompter.ids(), std::vector<MessageId>{ERRMSG(23)});
+    QVERIFY(doc->isSaved());
+    QVERIFY(fs::is_symlink(link));
+    QCOMPARE(ReadBack(real), std::vector<std::int32_t>(16384, 300));
+    QCOMPARE(std::distance(fs::directory_iterator(file("links")), fs::directory_iterator()), 1);
+    QCOMPARE(std::distance(fs::directory_iterator(file("data")), fs::directory_iterator()), 1);
+    QVERIFY(prompter.texts.empty());
+  }
+
+  // The pointer is busy while the CSV export writes and is reset afterwards, also when the
+  // write fails (before the error box).
+  void csvExportShowsTheBusyPointer() {
+    TfrmWave* doc = startup();
+    DrawAll(*doc, 5);
+    chooser.saves = {{file("wave.csv"), 2}};
+    form->action("FileSaveAs1")->trigger();
+    QCOMPARE(prompter.statusText, std::string("保存しました。"));
+    QCOMPARE(prompter.pointerAtStatus, std::vector<int>{int(Qt::WaitCursor)});
+    QCOMPARE(PointerWatchingPrompter::Pointer(), -1);
+
+    std::filesystem::permissions(file("wave.csv"), std::filesystem::perms::owner_read);
+    chooser.saves = {{file("wave.csv"), 2}};
+    prompter.answers = {Answer::Yes};
+    form->action("FileSaveAs1")->trigger();
+    QCOMPARE(prompter.texts.size(), std::size_t(1));
+    QCOMPARE(prompter.pointerAtText, std::vector<int>{-1});
+    QCOMPARE(PointerWatchingPrompter::Pointer(), -1);
+  }
+
   // ---- the desktop's file dialogs ----------------------------------------------------------
 
   void qtChooserDialogs() {
@@ -528,9 +743,11 @@ class TestFileCommands : public QObject {
     QTimer::singleShot(0, form.get(), [&] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       QVERIFY(dialog);
-      QCOMPARE(dialog->nameFilters(),
-               (QStringList{"Binary Files(*.awf) (*.awf)", "CSV Files(*.csv) (*.csv)"}));
-      QCOMPARE(dialog->selectedNameFilter(), QString("CSV Files(*.csv) (*.csv)"));
+      // Each filter shows its caption once; the dialog filters by the caption's patterns.
+      QCOMPARE(FilterTexts(*dialog), (QStringList{"Binary Files(*.awf)", "CSV Files(*.csv)"}));
+      QCOMPARE(dialog->findChild<QComboBox*>("fileTypeCombo")->currentText(),
+               QString("CSV Files(*.csv)"));
+      QCOMPARE(dialog->findChild<QFileSystemModel*>()->nameFilters(), QStringList{"*.csv"});
       QVERIFY(dialog->testOption(QFileDialog::DontConfirmOverwrite));
       QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
       dialog->selectFile(QString::fromStdString(existing));
@@ -546,6 +763,10 @@ class TestFileCommands : public QObject {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       QVERIFY(dialog);
       QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+      QCOMPARE(FilterTexts(*dialog), (QStringList{"Binary Files(*.awf,*.awd)", "CSV Files(*.csv)",
+                                                  "All Files(*.*)"}));
+      QCOMPARE(dialog->findChild<QFileSystemModel*>()->nameFilters(),
+               (QStringList{"*.awf", "*.awd"}));
       dialog->reject();
     });
     QVERIFY(!qt.Open({OpenFilter(), 1, {}}));

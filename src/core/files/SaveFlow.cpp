@@ -44,6 +44,22 @@ bool MayReplace(const std::string& path, SaveContext& ctx) {
   return ctx.prompter.ask(question, Buttons::YesNo, Icon::Warning) == Answer::Yes;
 }
 
+// Sets the busy pointer for its lifetime, whatever way the scope is left.
+class BusyPointer {
+ public:
+  explicit BusyPointer(const std::function<void(bool)>& busy) : busy_(busy) {
+    if (busy_) busy_(true);
+  }
+  ~BusyPointer() {
+    if (busy_) busy_(false);
+  }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  const std::function<void(bool)>& busy_;
+};
+
 void SavedStatus(SaveContext& ctx) {
   ctx.prompter.status(MessageText(IMFMSG(9), ctx.language, ctx.settings));
 }
@@ -84,6 +100,18 @@ bool SaveBinaryBranch(SavableDocument& doc, const std::string& chosen, const std
   return true;
 }
 
+// The pointer is busy while the export writes and reports success; it is reset before a
+// failure box so the box is not shown under a busy pointer.
+void ExportCsv(const SavableDocument& doc, const std::string& target, SaveContext& ctx) {
+  FileWriteResult r;
+  {
+    BusyPointer busy(ctx.busy);
+    r = IsPattern(doc) ? WritePatternCsv(doc.bits(), target) : WriteWaveCsv(doc.samples(), target);
+    if (r.ok && !IsPattern(doc)) SavedStatus(ctx);
+  }
+  if (!r.ok) ctx.prompter.showText(r.error, Icon::Warning);
+}
+
 bool SaveCsvBranch(SavableDocument& doc, const std::string& chosen, SaveContext& ctx) {
   if (OtherExtension(chosen, kCsvExt)) ctx.prompter.warn(FixedExtension(kCsvExt));
   const std::string target = WithoutExtension(chosen) + kCsvExt;
@@ -91,12 +119,7 @@ bool SaveCsvBranch(SavableDocument& doc, const std::string& chosen, SaveContext&
     doc.setFileName("");
     return false;
   }
-  const FileWriteResult r = IsPattern(doc) ? WritePatternCsv(doc.bits(), target)
-                                           : WriteWaveCsv(doc.samples(), target);
-  if (!r.ok)
-    ctx.prompter.showText(r.error, Icon::Warning);
-  else if (!IsPattern(doc))
-    SavedStatus(ctx);
+  ExportCsv(doc, target, ctx);
   // The document no longer belongs to a binary file: the next Save asks for a name.
   doc.setFileName("");
   return true;

@@ -56,6 +56,8 @@ struct SaveContext {
   const IniFile& settings;
   std::string language;
   std::function<void(const std::string&)> addRecentFile;
+  // Shows (true) and resets (false) the busy pointer around a CSV export; may be empty.
+  std::function<void(bool)> busy;
 };
 
 // One run of Save As; folder (may be empty) is where a made-up name is put. True when done

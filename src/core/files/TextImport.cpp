@@ -36,6 +36,15 @@ std::optional<std::int32_t> CellValue(std::string_view cell) {
   return static_cast<std::int32_t>(std::clamp(std::trunc(value), 0.0, 4095.0));
 }
 
+// Text files hold no control codes but BEL, BS, TAB, LF, VT, FF, CR, ESC and the DOS
+// end-of-file mark SUB; bytes from 0x80 up are text in some code page.
+bool IsTextHead(std::string_view bytes) {
+  constexpr std::string_view kTextControls = "\a\b\t\n\v\f\r\x1a\x1b";
+  return std::all_of(bytes.begin(), bytes.end(), [&](char c) {
+    return static_cast<unsigned char>(c) >= ' ' || kTextControls.find(c) != std::string_view::npos;
+  });
+}
+
 }  // namespace
 
 TextImportResult ImportWaveText(std::string_view text, const std::string& language,
@@ -113,16 +122,20 @@ TextImportResult ImportWaveTextFile(const std::string& path, const std::string& 
   return ImportWaveText(text, language, prompter, status);
 }
 
-bool ReadPreviewLines(const std::string& path, std::size_t maxLines,
-                      std::vector<std::string>& lines) {
-  std::string text, error;
-  lines.clear();
-  if (!ReadFileHead(path, text, error)) return false;
-  for (std::string_view line : SplitLines(text)) {
-    if (lines.size() == maxLines) break;
-    lines.emplace_back(line);
+PreviewHead ReadPreviewHead(const std::string& path, std::size_t maxLines) {
+  PreviewHead head;
+  std::string text;
+  if (!ReadFileHead(path, text, head.error, kPreviewHeadBytes)) return head;
+  if (!IsTextHead(text)) {
+    head.kind = PreviewHead::Kind::NotText;
+    return head;
   }
-  return true;
+  head.kind = PreviewHead::Kind::Text;
+  for (std::string_view line : SplitLines(text)) {
+    if (head.lines.size() == maxLines) break;
+    head.lines.emplace_back(line);
+  }
+  return head;
 }
 
 }  // namespace averoz

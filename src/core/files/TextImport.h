@@ -39,8 +39,17 @@ TextImportResult ImportWaveText(std::string_view text, const std::string& langua
 TextImportResult ImportWaveTextFile(const std::string& path, const std::string& language,
                                     Prompter& prompter, ImportStatus& status);
 
-// The first maxLines lines of the file for the preview; false when it cannot be read.
-bool ReadPreviewLines(const std::string& path, std::size_t maxLines,
-                      std::vector<std::string>& lines);
+// The head of a file about to be imported, as the preview sees it.
+struct PreviewHead {
+  enum class Kind { Text, NotText, Unreadable };
+  Kind kind = Kind::Unreadable;
+  std::vector<std::string> lines;  // Text: at most the lines asked for
+  std::string error;               // Unreadable: the system's reason, naming the file
+};
+
+// Reads only the head of the file (kPreviewHeadBytes): its first maxLines lines, or NotText
+// when it holds NUL or another control code that text files never contain.
+inline constexpr std::size_t kPreviewHeadBytes = 64 * 1024;
+PreviewHead ReadPreviewHead(const std::string& path, std::size_t maxLines);
 
 }  // namespace averoz

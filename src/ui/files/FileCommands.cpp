@@ -1,11 +1,11 @@
 #include "ui/files/FileCommands.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "core/files/FileRead.h"
 #include "core/files/OpenRules.h"
 #include "core/files/SaveFlow.h"
 #include "core/files/TextImport.h"
@@ -55,25 +55,26 @@ void ReadBinaryWave(TMainForm& main, const std::string& path, int kind, bool fro
   main.AddRecentFile(QString::fromStdString(path));
 }
 
-// The reason a file cannot be read, for the error box.
-std::string ReadFailure(const std::string& path) {
-  std::string bytes, error;
-  if (ReadFileHead(path, bytes, error, 1)) error = "Cannot read file \"" + path + "\".";
-  return error;
-}
-
+// A file that is no text (picked in "All Files" by mistake) is refused as the wrong format
+// before anything is shown.
 void ImportText(TMainForm& main, const std::string& path) {
   Prompter& prompter = main.prompter();
   FileServices& services = FileServices::of(main);
-  std::vector<std::string> lines;
-  if (!ReadPreviewLines(path, Tfrmdatasel::kPreviewLines, lines)) {
-    prompter.showText(ReadFailure(path), Icon::Warning);
-    return;
+  const PreviewHead head = ReadPreviewHead(path, Tfrmdatasel::kPreviewLines);
+  switch (head.kind) {
+    case PreviewHead::Kind::Unreadable:
+      prompter.showText(head.error, Icon::Warning);
+      return;
+    case PreviewHead::Kind::NotText:
+      prompter.warn(ERRMSG(16));
+      return;
+    case PreviewHead::Kind::Text:
+      break;
   }
-  if (!services.preview().RunPreview(lines)) return;
+  if (!services.preview().RunPreview(head.lines)) return;
 
-  const TextImportResult r = ImportWaveTextFile(path, AppContext::instance().language(), prompter,
-                                                services.statusWindow());
+  const TextImportResult r = ImportWaveTextFile(path, AppContext::instance().language(),
+                                                services.importPrompter(), services.statusWindow());
   if (!r.error.empty()) {
     prompter.showText(r.error, Icon::Warning);
     return;
@@ -127,6 +128,12 @@ bool SaveDocument(TMainForm& main, DocumentWindow& document, bool saveAs) {
   SaveContext ctx{main.prompter(), services.chooser(), app.settings(), app.language(),
                   [&main](const std::string& path) {
                     main.AddRecentFile(QString::fromStdString(path));
+                  },
+                  [](bool busy) {
+                    if (busy)
+                      QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+                    else
+                      QGuiApplication::restoreOverrideCursor();
                   }};
   if (saveAs)
     SaveAs(target, {}, ctx);

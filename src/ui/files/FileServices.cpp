@@ -1,5 +1,6 @@
 #include "ui/files/FileServices.h"
 
+#include "ui/app/QtPrompter.h"
 #include "ui/app/TMainForm.h"
 #include "ui/files/QtFileChooser.h"
 #include "ui/files/Tfrmdatasel.h"
@@ -48,6 +49,13 @@ Tfrminfo& FileServices::statusWindow() { return OwnDialog<Tfrminfo>(main_, "frmi
 
 ParamDialog& FileServices::fillDialog() {
   return fillOverride_ ? *fillOverride_ : TfrmParam::instance(main_);
+}
+
+Prompter& FileServices::importPrompter() {
+  Prompter& own = main_.prompter();
+  if (!dynamic_cast<QtPrompter*>(&own)) return own;
+  if (!importPrompter_) importPrompter_ = std::make_unique<QtPrompter>(&statusWindow());
+  return *importPrompter_;
 }
 
 }  // namespace averoz

@@ -10,6 +10,8 @@ namespace averoz {
 class FileChooser;
 class ParamDialog;
 class PreviewDialog;
+class Prompter;
+class QtPrompter;
 class TMainForm;
 class Tfrminfo;
 
@@ -23,6 +25,9 @@ class FileServices : public QObject {
   PreviewDialog& preview();
   Tfrminfo& statusWindow();
   ParamDialog& fillDialog();
+  // The questions of a text import: they stand above the status window, which stays on
+  // top, and take the keyboard. A prompter put into the main window (tests) is used as it is.
+  Prompter& importPrompter();
 
   // nullptr returns to the window's own dialog.
   void setChooser(FileChooser* chooser) { chooserOverride_ = chooser; }
@@ -38,6 +43,7 @@ class FileServices : public QObject {
   FileChooser* chooserOverride_ = nullptr;
   PreviewDialog* previewOverride_ = nullptr;
   ParamDialog* fillOverride_ = nullptr;
+  std::unique_ptr<QtPrompter> importPrompter_;
 };
 
 }  // namespace averoz

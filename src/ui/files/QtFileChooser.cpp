@@ -11,12 +11,25 @@ namespace {
 void Prepare(QFileDialog& dialog, const std::string& filter, int filterIndex,
              const std::string& fileName) {
   const QStringList filters = QtNameFilters(QString::fromStdString(filter));
+  // The captions name their patterns already ("Binary Files(*.awf)"): the patterns Qt
+  // filters by are appended to them for Qt only and kept out of sight.
+  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
   dialog.setNameFilters(filters);
   if (filterIndex >= 1 && filterIndex <= filters.size())
     dialog.selectNameFilter(filters[filterIndex - 1]);
   dialog.setOption(QFileDialog::ReadOnly, false);
   dialog.setSizeGripEnabled(true);
   if (!fileName.empty()) dialog.selectFile(QString::fromStdString(fileName));
+}
+
+// The 1-based index of the filter the dialog ended on (0: none). With the details hidden the
+// dialog may name it by its caption alone.
+int ChosenFilterIndex(const QFileDialog& dialog) {
+  const QString chosen = dialog.selectedNameFilter();
+  const QStringList filters = dialog.nameFilters();
+  for (int i = 0; i < filters.size(); ++i)
+    if (filters[i] == chosen || filters[i].startsWith(chosen + QStringLiteral(" ("))) return i + 1;
+  return 0;
 }
 
 }  // namespace
@@ -37,9 +50,7 @@ std::optional<SaveDialogChoice> QtFileChooser::Run(const SaveDialogRequest& requ
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
   Prepare(dialog, request.filter, request.filterIndex, request.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  const QStringList filters = dialog.nameFilters();
-  return SaveDialogChoice{dialog.selectedFiles().first().toStdString(),
-                          int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+  return SaveDialogChoice{dialog.selectedFiles().first().toStdString(), ChosenFilterIndex(dialog)};
 }
 
 }  // namespace averoz

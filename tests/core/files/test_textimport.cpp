@@ -183,16 +183,42 @@ TEST(TextImport, FilesThatCannotBeRead) {
   const TextImportResult r = ImportWaveTextFile(dir / "missing.csv", "English", prompter, status);
   EXPECT_EQ(r.count, 0);
   EXPECT_NE(r.error.find("missing.csv"), std::string::npos);
-  std::vector<std::string> lines;
-  EXPECT_FALSE(ReadPreviewLines(dir.path().string(), 6, lines));
+  const PreviewHead head = ReadPreviewHead(dir.path().string(), 6);
+  EXPECT_EQ(head.kind, PreviewHead::Kind::Unreadable);
+  EXPECT_NE(head.error.find(dir.path().string()), std::string::npos);
 }
 
 TEST(TextImport, PreviewShowsTheFirstSixLines) {
   test::TempDir dir;
   test::WriteAll(dir / "p.txt", "a\r\nb\nc\rd\r\ne\r\nf\r\ng\r\n");
-  std::vector<std::string> lines;
-  ASSERT_TRUE(ReadPreviewLines(dir / "p.txt", 6, lines));
-  EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
+  const PreviewHead head = ReadPreviewHead(dir / "p.txt", 6);
+  EXPECT_EQ(head.kind, PreviewHead::Kind::Text);
+  EXPECT_EQ(head.lines, (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
+}
+
+// Control codes that text files hold pass; NUL and the other binary codes in the head mark a
+// file that is no text. Bytes past the head are not looked at.
+TEST(TextImport, PreviewRefusesAHeadThatIsNoText) {
+  test::TempDir dir;
+  const std::string head(kPreviewHeadBytes - 1, '7');
+  const struct {
+    std::string bytes;
+    PreviewHead::Kind kind;
+  } cases[] = {
+      {"1,\t2\f\v\r\n\x1b[0m\a\b\x1a", PreviewHead::Kind::Text},
+      {"\xe6\x95\xb0\xe5\x80\xa4\r\n12\r\n", PreviewHead::Kind::Text},  // UTF-8 header
+      {"", PreviewHead::Kind::Text},
+      {std::string("12\r\n\0\r\n", 6), PreviewHead::Kind::NotText},
+      {"1\x01\n", PreviewHead::Kind::NotText},
+      {"\x7f" "ELF\x02\x01\x01", PreviewHead::Kind::NotText},
+      {"1\x1f\n", PreviewHead::Kind::NotText},
+      {head + "\x02", PreviewHead::Kind::NotText},
+      {head + "\n\x02", PreviewHead::Kind::Text},
+  };
+  for (const auto& c : cases) {
+    test::WriteAll(dir / "f", c.bytes);
+    EXPECT_EQ(ReadPreviewHead(dir / "f", 6).kind, c.kind) << c.bytes.substr(0, 20);
+  }
 }
 
 }  // namespace
