@@ -190,6 +190,13 @@ class TestFileCommands : public QObject {
     OpenRecentFile(*form, slot);
     QCoreApplication::processEvents();
   }
+  // The start-up document drawn at 1000 throughout and saved as target; the file's bytes.
+  std::string drawAndSaveStartupAs(const std::string& target) {
+    DrawAll(*startup(), 1000);
+    chooser.saves = {{target, 1}};
+    SaveDocument(*form, *startup(), true);
+    return test::ReadText(target);
+  }
   std::vector<std::string> recent() const {
     return {form->recentFiles().at(1), form->recentFiles().at(2), form->recentFiles().at(3)};
   }
@@ -588,11 +595,9 @@ class TestFileCommands : public QObject {
 
   void failedWriteKeepsEverything() {
     TfrmWave* doc = startup();
-    DrawAll(*doc, 1000);
     const std::string target = file("old.awf");
-    chooser.saves = {{target, 1}};
-    QVERIFY(SaveDocument(*form, *doc, true));
-    const std::string oldBytes = test::ReadText(target);
+    const std::string oldBytes = drawAndSaveStartupAs(target);
+    QVERIFY(doc->isSaved());
 
     // A version that does not fit its one-digit field makes every write fail.
     writeIni("[Save]\nFileVersion0=12\n");
@@ -651,11 +656,9 @@ class TestFileCommands : public QObject {
   // is refused with the system's reason, for root too, and the document stays unsaved.
   void saveRefusesAReadOnlyFile() {
     TfrmWave* doc = startup();
-    DrawAll(*doc, 1000);
     const std::string target = file("ro.awf");
-    chooser.saves = {{target, 1}};
-    QVERIFY(SaveDocument(*form, *doc, true));
-    const std::string oldBytes = test::ReadText(target);
+    const std::string oldBytes = drawAndSaveStartupAs(target);
+    QVERIFY(doc->isSaved());
     namespace fs = std::filesystem;
     const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read;
     fs::permissions(target, readOnly);
