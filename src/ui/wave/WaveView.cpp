@@ -1,6 +1,5 @@
 #include "ui/wave/WaveView.h"
 
-#include <QFont>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,82 +7,10 @@
 #include <algorithm>
 
 #include "core/wave/WaveDoc.h"
+#include "ui/view/ViewParts.h"
 #include "ui/wave/Mousepad.h"
 
 namespace averoz {
-
-// `ImgWave`: the rendered picture with the selection box inverted over it. The box is a
-// geometry-only widget, so inverting here keeps the picture itself untouched.
-class WaveImage : public QWidget {
- public:
-  WaveImage(const WaveRenderer& renderer, QWidget* selBox, QWidget* parent)
-      : QWidget(parent), renderer_(renderer), selBox_(selBox) {
-    setObjectName(QStringLiteral("ImgWave"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
-  }
-
- protected:
-  void paintEvent(QPaintEvent* event) override {
-    QPainter p(this);
-    if (!selBox_->isVisible()) {
-      p.drawImage(event->rect(), renderer_.image(), event->rect());
-      return;
-    }
-    QImage frame = renderer_.image().copy(event->rect());
-    const QRect box = selBox_->geometry().translated(-pos());
-    const QColor select = ToQColor(renderer_.colors().select);
-    QPainter fp(&frame);
-    fp.translate(-event->rect().topLeft());
-    if (box.width() > 1) {
-      fp.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-      fp.fillRect(box, select);
-    } else {
-      fp.fillRect(box, select);
-    }
-    fp.end();
-    p.drawImage(event->rect().topLeft(), frame);
-  }
-
- private:
-  const WaveRenderer& renderer_;
-  QWidget* selBox_;
-};
-
-namespace {
-
-// `zoomani`: the outline of the zoom animation, no fill.
-class ZoomFrame : public QWidget {
- public:
-  explicit ZoomFrame(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("zoomani"));
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
-  QColor color;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setPen(QPen(color, 1));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
-};
-
-QWidget* LineWidget(const char* name, QWidget* parent) {
-  auto* w = new QWidget(parent);
-  w->setObjectName(QLatin1String(name));
-  w->setAutoFillBackground(true);
-  w->setAttribute(Qt::WA_TransparentForMouseEvents);
-  w->hide();
-  return w;
-}
-
-void Fill(QWidget* w, const QColor& c) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Window, c);
-  w->setPalette(pal);
-}
-
-}  // namespace
 
 WaveView::WaveView(WaveDoc& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
   setObjectName(QStringLiteral("pngraph"));
@@ -92,25 +19,17 @@ WaveView::WaveView(WaveDoc& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
   setAutoFillBackground(true);
   geom_.dataLen = doc.dataLen;
 
-  selBox_ = new QWidget(this);
-  selBox_->setObjectName(QStringLiteral("selBox"));
-  selBox_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  selBox_->hide();
-  image_ = new WaveImage(renderer_, selBox_, this);
+  selBox_ = MakeBoxWidget("selBox", this);
+  image_ = new XorImage(renderer_.image(), this);
+  image_->AddBox(selBox_, &selectColor_);
   image_->lower();
-  xcsr_[0] = LineWidget("Xcsr1", this);
-  xcsr_[1] = LineWidget("Xcsr2", this);
-  ycsr_[0] = LineWidget("Ycsr1", this);
-  ycsr_[1] = LineWidget("Ycsr2", this);
+  xcsr_[0] = MakeLineWidget("Xcsr1", this);
+  xcsr_[1] = MakeLineWidget("Xcsr2", this);
+  ycsr_[0] = MakeLineWidget("Ycsr1", this);
+  ycsr_[1] = MakeLineWidget("Ycsr2", this);
   zoomani_ = new ZoomFrame(this);
   zoomani_->hide();
-  lblLimit_ = new QLabel(QStringLiteral("limit"), this);
-  lblLimit_->setObjectName(QStringLiteral("lblLimit"));
-  QFont limitFont(QStringLiteral("Tahoma"));
-  limitFont.setPixelSize(13);
-  lblLimit_->setFont(limitFont);
-  lblLimit_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  lblLimit_->hide();
+  lblLimit_ = MakeLimitLabel(this);
   mousepad_ = new Mousepad(this);
 
   pnxscr_ = new QWidget(this);
@@ -127,18 +46,10 @@ WaveView::WaveView(WaveDoc& doc, QWidget* parent) : QFrame(parent), doc_(doc) {
   pnxscr_->hide();
   vScroll_->hide();
   corner_->hide();
+  UseLargeChange(hScroll_, kHLargeChange);
+  UseLargeChange(vScroll_, kVLargeChange);
   for (QScrollBar* bar : {hScroll_, vScroll_}) {
-    connect(bar, &QScrollBar::actionTriggered, this, [this, bar](int action) {
-      // A click beside the thumb moves by the large change, not by a page.
-      const int large = bar == hScroll_ ? kHLargeChange : kVLargeChange;
-      if (action == QAbstractSlider::SliderPageStepAdd)
-        bar->setSliderPosition(bar->value() + large);
-      else if (action == QAbstractSlider::SliderPageStepSub)
-        bar->setSliderPosition(bar->value() - large);
-    });
-    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int v) {
-      if (!settingBars_) ScrollTo(bar, v);
-    });
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int v) { ScrollTo(bar, v); });
   }
   SetColors(ViewColors{});
 }
@@ -148,11 +59,11 @@ void WaveView::SetColors(const ViewColors& colors) {
   QPalette pal = palette();
   pal.setColor(QPalette::Window, ToQColor(colors.background));
   setPalette(pal);
-  for (QWidget* w : {xcsr_[0], xcsr_[1], ycsr_[0], ycsr_[1]}) Fill(w, ToQColor(colors.cursor));
+  for (QWidget* w : {xcsr_[0], xcsr_[1], ycsr_[0], ycsr_[1]})
+    FillWidget(w, ToQColor(colors.cursor));
+  selectColor_ = ToQColor(colors.select);
   static_cast<ZoomFrame*>(zoomani_)->color = ToQColor(colors.zoom);
-  QPalette lp = lblLimit_->palette();
-  lp.setColor(QPalette::WindowText, ToQColor(colors.zoom));
-  lblLimit_->setPalette(lp);
+  SetLabelColor(lblLimit_, ToQColor(colors.zoom));
 }
 
 void WaveView::resizeEvent(QResizeEvent* event) {
@@ -173,19 +84,11 @@ void WaveView::Relayout() {
   RedrawAll();
 }
 
-void WaveView::SetBar(QScrollBar* bar, const ScrollBarState& s) {
-  settingBars_ = true;
-  bar->setRange(0, std::max(0, s.max - s.pageSize));
-  bar->setPageStep(std::max(1, s.pageSize));
-  bar->setValue(s.position);
-  settingBars_ = false;
-}
-
 void WaveView::FitScrollBars() {
   hState_ = FitScroll(geom_.scrollX, geom_.contentWidth(), geom_.viewWidth);
   vState_ = FitScroll(geom_.scrollY, geom_.contentHeight(), geom_.viewHeight);
-  SetBar(hScroll_, hState_);
-  SetBar(vScroll_, vState_);
+  SetScrollBar(hScroll_, hState_);
+  SetScrollBar(vScroll_, vState_);
   const QRect client = contentsRect();
   const int sbh = hScroll_->sizeHint().height(), sbw = vScroll_->sizeHint().width();
   pnxscr_->setGeometry(client.x(), client.bottom() + 1 - sbh,
@@ -292,17 +195,10 @@ void WaveView::ShowZoomRect(const ZoomRect& r) {
 void WaveView::HideZoomRect() { zoomani_->hide(); }
 
 void WaveView::ShowLimit(const QString& text, int cx, int cy) {
-  lblLimit_->setText(text);
-  lblLimit_->adjustSize();
-  lblLimit_->move(cx + contentsRect().x() - lblLimit_->width() / 2,
-                  cy + contentsRect().y() - lblLimit_->height() / 2);
-  lblLimit_->show();
+  ShowLimitLabel(lblLimit_, text, cx + contentsRect().x(), cy + contentsRect().y());
 }
 
-void WaveView::HideLimit() {
-  lblLimit_->hide();
-  lblLimit_->setText(QStringLiteral("limit"));
-}
+void WaveView::HideLimit() { HideLimitLabel(lblLimit_); }
 
 void WaveView::DrawBand(QPoint start, QPoint end) {
   EraseBand();

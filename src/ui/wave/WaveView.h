@@ -19,7 +19,7 @@ namespace averoz {
 
 class Mousepad;
 class WaveDoc;
-class WaveImage;
+class XorImage;
 
 class WaveView : public QFrame {
   Q_OBJECT
@@ -80,12 +80,12 @@ class WaveView : public QFrame {
 
  private:
   void ScrollTo(QScrollBar* bar, int position);
-  void SetBar(QScrollBar* bar, const ScrollBarState& state);
 
   WaveDoc& doc_;
   ViewGeometry geom_;
   WaveRenderer renderer_;
-  WaveImage* image_;
+  XorImage* image_;
+  QColor selectColor_;
   Mousepad* mousepad_;
   QWidget* xcsr_[2];
   QWidget* ycsr_[2];
@@ -97,7 +97,6 @@ class WaveView : public QFrame {
   QScrollBar* vScroll_;
   QWidget* corner_;  // the square between the two bars
   ScrollBarState hState_, vState_;
-  bool settingBars_ = false;
   std::optional<int> selStartX_;
   std::optional<QPoint> bandStart_, bandEnd_;
 };
