@@ -17,7 +17,7 @@ void InstallBrowserRoutes(TMainForm& main) {
 
   WaveViewHooks& hooks = waveViewHooks();
   hooks.fillBrowser = [](TfrmWave& wave) {
-    if (TMainForm* m = wave.mainForm()) TfrmData::instance(*m).FillBrowser(wave);
+    if (auto* m = dynamic_cast<TMainForm*>(wave.host())) TfrmData::instance(*m).FillBrowser(wave);
   };
 }
 

@@ -16,7 +16,7 @@
 namespace averoz {
 namespace {
 
-using WaveCommand = void (*)(TMainForm&, TfrmWave&);
+using WaveCommand = void (*)(DocumentHost&, TfrmWave&);
 
 // A command that acts on waveform documents only.
 void OnWave(TMainForm& main, const char* name, WaveCommand command) {

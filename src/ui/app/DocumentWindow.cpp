@@ -2,12 +2,12 @@
 
 #include <QCloseEvent>
 
-#include "ui/app/TMainForm.h"
+#include "ui/app/DocumentHost.h"
 
 namespace averoz {
 
-DocumentWindow::DocumentWindow(TMainForm* mainForm, int docKind)
-    : mainForm_(mainForm), docKind_(docKind), lblEdit_(new QLabel(this)) {
+DocumentWindow::DocumentWindow(DocumentHost* host, int docKind)
+    : host_(host), docKind_(docKind), lblEdit_(new QLabel(this)) {
   lblEdit_->setObjectName(QStringLiteral("lblEdit"));
   lblEdit_->hide();
 }
@@ -29,13 +29,13 @@ void DocumentWindow::closeWithoutPrompt() {
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
-  if (!skipPrompt_ && !mainForm_->ConfirmDocumentClose(*this)) {
+  if (!skipPrompt_ && !host_->ConfirmDocumentClose(*this)) {
     skipPrompt_ = false;
     event->ignore();
     return;
   }
   event->accept();
-  mainForm_->DocumentClosing(*this);
+  host_->DocumentClosing(*this);
 }
 
 }  // namespace averoz

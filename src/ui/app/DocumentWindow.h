@@ -7,14 +7,14 @@
 
 namespace averoz {
 
-class TMainForm;
+class DocumentHost;
 
 class DocumentWindow : public QWidget {
   Q_OBJECT
  public:
-  DocumentWindow(TMainForm* mainForm, int docKind);
+  DocumentWindow(DocumentHost* host, int docKind);
 
-  TMainForm* mainForm() const { return mainForm_; }
+  DocumentHost* host() const { return host_; }
   int docKind() const { return docKind_; }
   void setDocKind(int kind) { docKind_ = kind; }
 
@@ -45,7 +45,7 @@ class DocumentWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  TMainForm* mainForm_;
+  DocumentHost* host_;
   int docKind_;
   QString caption_;
   QString fileName_;

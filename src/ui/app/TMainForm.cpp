@@ -59,6 +59,9 @@ TMainForm::TMainForm(QWidget* parent)
 }
 
 TMainForm::~TMainForm() {
+  // Document windows go while the frame is whole: their last focus-outs may still ask it
+  // for the active document.
+  qDeleteAll(mdiArea_->subWindowList());
   if (AppContext::instance().prompter() == prompter_) AppContext::instance().setPrompter(nullptr);
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/app/RecentFiles.h"
+#include "ui/app/DocumentHost.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -27,7 +28,7 @@ class Prompter;
 class QtPrompter;
 class TfrmWave;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public DocumentHost {
   Q_OBJECT
  public:
   static constexpr int kMaxDocuments = 30;
@@ -55,22 +56,23 @@ class TMainForm : public QMainWindow {
   void LoadSettings();
 
   // Document windows report here.
-  bool ConfirmDocumentClose(DocumentWindow& document);
-  void DocumentClosing(DocumentWindow& document);
-  void DocumentActivated(DocumentWindow& document);
+  bool ConfirmDocumentClose(DocumentWindow& document) override;
+  void DocumentClosing(DocumentWindow& document) override;
+  void DocumentActivated(DocumentWindow& document) override;
+  QWidget& hostWidget() override { return *this; }
   // Save (Save As when the document has no file); true when the document is saved after it.
   bool SaveDocument(DocumentWindow& document);
   void setSaveHandler(std::function<bool(DocumentWindow&)> handler) { saveHandler_ = std::move(handler); }
 
   QList<DocumentWindow*> documents() const;  // in creation order
-  DocumentWindow* activeDocument() const;
+  DocumentWindow* activeDocument() const override;
   QMdiArea* mdiArea() const { return mdiArea_; }
 
-  Prompter& prompter();
+  Prompter& prompter() override;
   // Tests put a scripted prompter here; nullptr returns to the message boxes.
   void setPrompter(Prompter* prompter);
 
-  QAction* action(const QString& name) const { return actions_.value(name); }
+  QAction* action(const QString& name) const override { return actions_.value(name); }
 
   // Commands on the active document, registered by the document subsystems under the name of
   // the action or menu item that runs them.
@@ -88,7 +90,7 @@ class TMainForm : public QMainWindow {
   int modCount() const { return modCount_; }
   int oprCount() const { return oprCount_; }
   int ppgCount() const { return ppgCount_; }
-  std::int32_t refreshLimit() const { return refreshLimit_; }
+  std::int32_t refreshLimit() const override { return refreshLimit_; }
 
   // Hand-over buffers for file readers and Receive.
   std::vector<std::int32_t> loadSamples = std::vector<std::int32_t>(kDataLen, -1);

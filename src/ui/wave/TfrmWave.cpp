@@ -8,7 +8,7 @@
 
 #include "core/wave/AxisLabels.h"
 #include "ui/app/AppContext.h"
-#include "ui/app/TMainForm.h"
+#include "ui/app/DocumentHost.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveView.h"
 
@@ -39,7 +39,7 @@ class SelStartMark : public QWidget {
 
 }  // namespace
 
-TfrmWave::TfrmWave(TMainForm* mainForm, int docKind)
+TfrmWave::TfrmWave(DocumentHost* mainForm, int docKind)
     : DocumentWindow(mainForm, docKind), doc_(std::make_unique<WaveDoc>()) {
   setObjectName(QStringLiteral("frmWave"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -80,10 +80,7 @@ TfrmWave::~TfrmWave() {
 }
 
 bool TfrmWave::IsActive() const {
-  // While the main window is being taken down it is no main window any more: its fields
-  // may send their last focus-out here.
-  auto* main = qobject_cast<TMainForm*>(static_cast<QObject*>(mainForm()));
-  return main && main->activeDocument() == this;
+  return host()->activeDocument() == this;
 }
 
 void TfrmWave::showInitialSize() {
@@ -181,13 +178,13 @@ void TfrmWave::UpdateSavable() {
   if (!IsActive()) return;
   const bool drawn = hasData();
   for (const char* name : {"FileSave1", "FileSaveAs1", "mnTransSend", "mnFileSaveUSB"})
-    if (QAction* a = mainForm()->action(QLatin1String(name))) a->setEnabled(drawn);
+    if (QAction* a = host()->action(QLatin1String(name))) a->setEnabled(drawn);
 }
 
 void TfrmWave::UndoStateChanged(bool ready) {
   if (!IsActive()) return;
   for (const char* name : {"EditUndo1", "pmEditUndo"})
-    if (QAction* a = mainForm()->action(QLatin1String(name))) a->setEnabled(ready);
+    if (QAction* a = host()->action(QLatin1String(name))) a->setEnabled(ready);
 }
 
 void TfrmWave::ModifiedChanged(bool modified) { showSavedMark(!modified); }
@@ -197,7 +194,7 @@ void TfrmWave::SelectionChanged() {
   PlaceSelStart();
   if (!IsActive()) return;
   ShowSelectionReadouts();
-  UpdateSelectionCommands(*mainForm(), *this);
+  UpdateSelectionCommands(*host(), *this);
 }
 
 void TfrmWave::CursorsChanged() { ShowCursors(); }
@@ -210,13 +207,13 @@ void TfrmWave::setSaved(bool saved) {
 // ---- activation ----------------------------------------------------------------------------
 
 void TfrmWave::FormActivate() {
-  TMainForm* main = mainForm();
+  DocumentHost* main = host();
   UpdateSavable();
   UndoStateChanged(doc_->undoReady);
   for (const char* name : {"mnWave", "mnMath"})
-    if (auto* m = main->findChild<QMenu*>(QLatin1String(name))) m->menuAction()->setVisible(true);
+    if (auto* m = main->control<QMenu>(QLatin1String(name))) m->menuAction()->setVisible(true);
   for (const char* name : {"mnWave2", "mnMath2"})
-    if (auto* m = main->findChild<QMenu*>(QLatin1String(name))) m->menuAction()->setVisible(false);
+    if (auto* m = main->control<QMenu>(QLatin1String(name))) m->menuAction()->setVisible(false);
   if (QAction* line = main->action(QStringLiteral("mnViewLine"))) {
     line->setVisible(true);
     line->setChecked(doc_->lineDisp);

@@ -36,7 +36,7 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
       "Ctrl+Wh_Up:<-> X  Ctrl+Wh_Down:>-< X  Shift+Wh_Up:<-> Y  Shift+Wh_Down:>-< Y  "
       "W_Click:Select  Alt+L_Click:Edit  R_Click:Menu";
 
-  TfrmWave(TMainForm* mainForm, int docKind);
+  TfrmWave(DocumentHost* mainForm, int docKind);
   ~TfrmWave() override;
 
   WaveDoc& doc() { return *doc_; }

@@ -7,7 +7,7 @@
 
 #include "core/app/Prompter.h"
 #include "core/app/general.h"
-#include "ui/app/TMainForm.h"
+#include "ui/app/DocumentHost.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveGenerateAction.h"
@@ -70,7 +70,7 @@ void TfrmWave::MousepadMouseDown(QMouseEvent* event) {
     if (doc.editMode == 3 && line_.pending()) CancelLine();
     if (doc.editMode == 0 && (mods & Qt::AltModifier)) AltEdit(index);
     if (!(mods & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)))
-      if (auto* menu = mainForm()->findChild<QMenu*>(QStringLiteral("PopupMenu2")))
+      if (auto* menu = host()->control<QMenu>(QStringLiteral("PopupMenu2")))
         menu->popup(event->globalPosition().toPoint());
     return;
   }
@@ -127,8 +127,8 @@ void TfrmWave::AltEdit(int index) {
   buttonDown_ = false;
   Release();
   const int block = doc_->SelectRun(index);
-  if (block >= 1) RunReEditBlock(*mainForm(), *this, block);
-  else if (block == kBlockFree) mnMathResizeClick(*mainForm(), *this);
+  if (block >= 1) RunReEditBlock(*host(), *this, block);
+  else if (block == kBlockFree) mnMathResizeClick(*host(), *this);
 }
 
 QPoint TfrmWave::ClampToContent(QPoint pos) {
@@ -139,7 +139,7 @@ QPoint TfrmWave::ClampToContent(QPoint pos) {
 
 void TfrmWave::ShowPointerReadouts(QPoint pos) {
   if (!IsActive()) return;
-  mainForm()->prompter().status(kGraphHint);
+  host()->prompter().status(kGraphHint);
   const ViewGeometry& g = pngraph_->geom();
   if (!g.InsideContent(pos.x(), pos.y()) || pos.x() < 0 || pos.y() < 0) return;
   const WaveScale s = doc_->Scale();
@@ -212,8 +212,8 @@ void TfrmWave::MousepadMouseUp(QMouseEvent* event) {
 }
 
 void TfrmWave::MousepadMouseEnter() {
-  if (IsActive() && PasteAvailableOnMouseEnter(*mainForm()))
-    if (QAction* paste = mainForm()->action(QStringLiteral("EditPaste1"))) paste->setEnabled(true);
+  if (IsActive() && PasteAvailableOnMouseEnter(*host()))
+    if (QAction* paste = host()->action(QStringLiteral("EditPaste1"))) paste->setEnabled(true);
 }
 
 void TfrmWave::CancelLine() {

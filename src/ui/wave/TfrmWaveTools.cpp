@@ -9,7 +9,7 @@
 
 #include "core/app/Prompter.h"
 #include "core/app/general.h"
-#include "ui/app/TMainForm.h"
+#include "ui/app/DocumentHost.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveView.h"
@@ -59,7 +59,7 @@ std::optional<bool> ArrowUp(int action) {
 }  // namespace
 
 QObject* TfrmWave::ControlObject(const char* name) const {
-  return mainForm()->findChild<QObject*>(QLatin1String(name));
+  return host()->control<QObject>(QLatin1String(name));
 }
 
 // ---- binding -------------------------------------------------------------------------------
@@ -82,7 +82,7 @@ void TfrmWave::BindToolBars() {
     };
   };
   auto onAction = [&](const char* name, auto fn) {
-    if (QAction* a = mainForm()->action(QLatin1String(name)))
+    if (QAction* a = host()->action(QLatin1String(name)))
       conns << connect(a, &QAction::triggered, this, [this, fn](bool checked) {
         if (IsActive()) fn(checked);
       });
@@ -165,10 +165,10 @@ void TfrmWave::ShowToolChecks() {
   static const char* const kTools[] = {"PalleteSelect1", "PalleteCursor1", "PalleteFree1",
                                        "PalleteLine1"};
   for (int i = 0; i < 4; ++i)
-    if (QAction* a = mainForm()->action(QLatin1String(kTools[i])))
+    if (QAction* a = host()->action(QLatin1String(kTools[i])))
       a->setChecked(i == (doc_->editMode & 3));
   for (const char* name : {"CursorX", "CursorY"})
-    if (QAction* a = mainForm()->action(QLatin1String(name)))
+    if (QAction* a = host()->action(QLatin1String(name)))
       a->setChecked(name[6] == 'X' ? doc_->xCursorOn : doc_->yCursorOn);
 }
 
@@ -245,7 +245,7 @@ void TfrmWave::ShowCursorReadouts() {
 }
 
 void TfrmWave::ShowClipEnabled() {
-  if (QAction* clip = mainForm()->action(QStringLiteral("mnMathClip")))
+  if (QAction* clip = host()->action(QStringLiteral("mnMathClip")))
     clip->setEnabled(ClipEnabled(*this));
 }
 
@@ -290,7 +290,7 @@ void TfrmWave::SelectionEntered(SelField field, QLineEdit* edit) {
 namespace {
 
 // After a refused rescale entry: the old text back, the message, the focus kept.
-void Refused(TMainForm& main, QLineEdit* edit, const QString& old, const EntryResult& r) {
+void Refused(DocumentHost& main, QLineEdit* edit, const QString& old, const EntryResult& r) {
   edit->setText(old);
   if (r.outcome == EntryOutcome::Refused && r.message) {
     main.prompter().warn(*r.message);
@@ -322,7 +322,7 @@ void TfrmWave::edNorXExit() {
   if (!e) return;
   const EntryResult r = EnterRescaleX(*doc_, e->text().toStdString());
   if (r.outcome != EntryOutcome::Accepted)
-    return Refused(*mainForm(), e, Text(FormatNumber(doc_->rescaleX)), r);
+    return Refused(*host(), e, Text(FormatNumber(doc_->rescaleX)), r);
   update();
   ShowCursorReadouts();
   ShowSelectionReadouts();
@@ -335,7 +335,7 @@ void TfrmWave::edNorY1Exit() {
   const std::string max = other ? other->text().toStdString() : FormatNumber(doc_->rescaleYMax);
   const EntryResult r = EnterRescaleYMin(*doc_, e->text().toStdString(), max);
   if (r.outcome != EntryOutcome::Accepted)
-    return Refused(*mainForm(), e, Text(FormatNumber(doc_->rescaleYMin)), r);
+    return Refused(*host(), e, Text(FormatNumber(doc_->rescaleYMin)), r);
   update();
   ShowCursorReadouts();
 }
@@ -347,7 +347,7 @@ void TfrmWave::edNorY2Exit() {
   const std::string min = other ? other->text().toStdString() : FormatNumber(doc_->rescaleYMin);
   const EntryResult r = EnterRescaleYMax(*doc_, e->text().toStdString(), min);
   if (r.outcome != EntryOutcome::Accepted)
-    return Refused(*mainForm(), e, Text(FormatNumber(doc_->rescaleYMax)), r);
+    return Refused(*host(), e, Text(FormatNumber(doc_->rescaleYMax)), r);
   update();
   ShowCursorReadouts();
 }

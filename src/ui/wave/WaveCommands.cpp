@@ -7,7 +7,7 @@
 #include "core/wave/WaveEditCommands.h"
 #include "core/wave/WaveMath.h"
 #include "core/wave/WaveResize.h"
-#include "ui/app/TMainForm.h"
+#include "ui/app/DocumentHost.h"
 #include "ui/wave/QtWaveClipboard.h"
 #include "ui/wave/TfrmCalc.h"
 #include "ui/wave/TfrmParam.h"
@@ -28,37 +28,37 @@ class WaveClipHolder final : public QObject {
 
 SystemClipboard* testClipboard = nullptr;
 
-void EnableAction(TMainForm& mainForm, const char* name, bool enabled) {
+void EnableAction(DocumentHost& mainForm, const char* name, bool enabled) {
   if (QAction* a = mainForm.action(QLatin1String(name))) a->setEnabled(enabled);
 }
 
-void EnablePaste(TMainForm& mainForm) { EnableAction(mainForm, "EditPaste1", true); }
+void EnablePaste(DocumentHost& mainForm) { EnableAction(mainForm, "EditPaste1", true); }
 
 // The tool buttons and check marks of select mode follow the document's editMode.
-void ShowSelectMode(TMainForm& mainForm) {
+void ShowSelectMode(DocumentHost& mainForm) {
   if (QAction* a = mainForm.action(QStringLiteral("PalleteSelect1"))) a->trigger();
 }
 
-void CombineCommand(TMainForm& mainForm, TfrmWave& wave, CombineKind kind) {
+void CombineCommand(DocumentHost& mainForm, TfrmWave& wave, CombineKind kind) {
   WaveClipState& clip = SharedWaveClip(mainForm);
   const bool hadClip = clip.waveClipLen > 0;
-  TfrmCalc& dialog = TfrmCalc::instance(mainForm);
+  TfrmCalc& dialog = TfrmCalc::instance(mainForm.hostWidget());
   dialog.setScale(wave.doc().Scale());
   MathCombine(wave.doc(), kind, clip, DesktopClipboard(), mainForm.prompter(), dialog);
   if (!hadClip && clip.waveClipLen > 0) EnablePaste(mainForm);
 }
 
-void PointCommand(TMainForm& mainForm, TfrmWave& wave, PointOp op) {
+void PointCommand(DocumentHost& mainForm, TfrmWave& wave, PointOp op) {
   MathPointOp(wave.doc(), op, mainForm.prompter());
 }
 
 }  // namespace
 
-WaveClipState& SharedWaveClip(TMainForm& mainForm) {
-  QObject* found = mainForm.findChild<QObject*>(QStringLiteral("waveClipState"),
+WaveClipState& SharedWaveClip(DocumentHost& mainForm) {
+  QObject* found = mainForm.hostWidget().findChild<QObject*>(QStringLiteral("waveClipState"),
                                                 Qt::FindDirectChildrenOnly);
   if (auto* holder = dynamic_cast<WaveClipHolder*>(found)) return holder->state;
-  return (new WaveClipHolder(&mainForm))->state;
+  return (new WaveClipHolder(&mainForm.hostWidget()))->state;
 }
 
 SystemClipboard& DesktopClipboard() {
@@ -70,60 +70,60 @@ void SetDesktopClipboard(SystemClipboard* clipboard) { testClipboard = clipboard
 
 // ---- Edit --------------------------------------------------------------------------------
 
-void EditUndo1Execute(TMainForm&, TfrmWave& wave) { EditUndo(wave.doc()); }
+void EditUndo1Execute(DocumentHost&, TfrmWave& wave) { EditUndo(wave.doc()); }
 
-void EditCut1Execute(TMainForm& mainForm, TfrmWave& wave) {
+void EditCut1Execute(DocumentHost& mainForm, TfrmWave& wave) {
   if (EditCut(wave.doc(), SharedWaveClip(mainForm), DesktopClipboard(), mainForm.prompter()) ==
       CommandOutcome::Done)
     EnablePaste(mainForm);
 }
 
-void EditCopy1Execute(TMainForm& mainForm, TfrmWave& wave) {
+void EditCopy1Execute(DocumentHost& mainForm, TfrmWave& wave) {
   if (EditCopy(wave.doc(), SharedWaveClip(mainForm), DesktopClipboard()) == CommandOutcome::Done)
     EnablePaste(mainForm);
 }
 
-void EditPaste1Execute(TMainForm& mainForm, TfrmWave& wave) {
+void EditPaste1Execute(DocumentHost& mainForm, TfrmWave& wave) {
   EditPaste(wave.doc(), SharedWaveClip(mainForm), DesktopClipboard(), mainForm.prompter());
 }
 
-void EditClear1Execute(TMainForm& mainForm, TfrmWave& wave) {
+void EditClear1Execute(DocumentHost& mainForm, TfrmWave& wave) {
   EditClear(wave.doc(), mainForm.prompter());
 }
 
-void EditClearAll1Execute(TMainForm& mainForm, TfrmWave& wave) {
+void EditClearAll1Execute(DocumentHost& mainForm, TfrmWave& wave) {
   if (EditClearAll(wave.doc(), mainForm.prompter()) == CommandOutcome::Done)
     ShowSelectMode(mainForm);
 }
 
-void EditSelectAll1Execute(TMainForm& mainForm, TfrmWave& wave) {
+void EditSelectAll1Execute(DocumentHost& mainForm, TfrmWave& wave) {
   EditSelectAll(wave.doc());
   ShowSelectMode(mainForm);
 }
 
-void bnselresClick(TMainForm&, TfrmWave& wave) { wave.doc().ResetSelection(); }
+void bnselresClick(DocumentHost&, TfrmWave& wave) { wave.doc().ResetSelection(); }
 
 // ---- Math --------------------------------------------------------------------------------
 
-void mnMathInvertClick(TMainForm& m, TfrmWave& w) { PointCommand(m, w, PointOp::Invert); }
-void mnMathMirrorClick(TMainForm& m, TfrmWave& w) { PointCommand(m, w, PointOp::Mirror); }
-void mnMathAbsClick(TMainForm& m, TfrmWave& w) { PointCommand(m, w, PointOp::Absolute); }
-void mnMathClipClick(TMainForm& m, TfrmWave& w) { PointCommand(m, w, PointOp::Clip); }
-void mnMathAddClick(TMainForm& m, TfrmWave& w) { CombineCommand(m, w, CombineKind::Add); }
-void mnMathSubClick(TMainForm& m, TfrmWave& w) { CombineCommand(m, w, CombineKind::Sub); }
-void mnMathMulClick(TMainForm& m, TfrmWave& w) { CombineCommand(m, w, CombineKind::Multiply); }
+void mnMathInvertClick(DocumentHost& m, TfrmWave& w) { PointCommand(m, w, PointOp::Invert); }
+void mnMathMirrorClick(DocumentHost& m, TfrmWave& w) { PointCommand(m, w, PointOp::Mirror); }
+void mnMathAbsClick(DocumentHost& m, TfrmWave& w) { PointCommand(m, w, PointOp::Absolute); }
+void mnMathClipClick(DocumentHost& m, TfrmWave& w) { PointCommand(m, w, PointOp::Clip); }
+void mnMathAddClick(DocumentHost& m, TfrmWave& w) { CombineCommand(m, w, CombineKind::Add); }
+void mnMathSubClick(DocumentHost& m, TfrmWave& w) { CombineCommand(m, w, CombineKind::Sub); }
+void mnMathMulClick(DocumentHost& m, TfrmWave& w) { CombineCommand(m, w, CombineKind::Multiply); }
 
-void mnMathXfitClick(TMainForm& mainForm, TfrmWave& wave) {
+void mnMathXfitClick(DocumentHost& mainForm, TfrmWave& wave) {
   MathFitX(wave.doc(), mainForm.prompter());
 }
 
-void mnMathYfitClick(TMainForm& mainForm, TfrmWave& wave) {
+void mnMathYfitClick(DocumentHost& mainForm, TfrmWave& wave) {
   MathFitY(wave.doc(), mainForm.prompter());
 }
 
-void mnMathResizeClick(TMainForm& mainForm, TfrmWave& wave) {
-  MathResize(wave.doc(), wave.doc().Scale(), mainForm.prompter(), TfrmResize::instance(mainForm),
-             TfrmParam::instance(mainForm));
+void mnMathResizeClick(DocumentHost& mainForm, TfrmWave& wave) {
+  MathResize(wave.doc(), wave.doc().Scale(), mainForm.prompter(), TfrmResize::instance(mainForm.hostWidget()),
+             TfrmParam::instance(mainForm.hostWidget()));
 }
 
 // ---- enabling ----------------------------------------------------------------------------
@@ -139,15 +139,15 @@ bool CombineEnabled(const TfrmWave& wave) {
   return doc.rangeSelected && doc.selEnd - doc.selBegin + 1 >= kMinMathLength;
 }
 
-bool PasteEnabledOnActivate(TMainForm& mainForm) {
+bool PasteEnabledOnActivate(DocumentHost& mainForm) {
   return PasteEnabledOnActivate(SharedWaveClip(mainForm), DesktopClipboard());
 }
 
-bool PasteAvailableOnMouseEnter(TMainForm& mainForm) {
+bool PasteAvailableOnMouseEnter(DocumentHost& mainForm) {
   return PasteBecomesAvailable(SharedWaveClip(mainForm), DesktopClipboard());
 }
 
-void UpdateSelectionCommands(TMainForm& mainForm, const TfrmWave& wave) {
+void UpdateSelectionCommands(DocumentHost& mainForm, const TfrmWave& wave) {
   const bool selected = SelectionCommandsEnabled(wave);
   for (const char* name : {"EditCut1", "EditCopy1", "EditClear1", "mnMathInvert",
                            "mnMathMirror", "mnMathAbs", "mnMathResize"})

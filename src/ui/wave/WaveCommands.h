@@ -8,38 +8,38 @@
 namespace averoz {
 
 class SystemClipboard;
-class TMainForm;
+class DocumentHost;
 class TfrmWave;
 
 // The waveform clipboard and operand of the application, owned by the main window (made
 // there on first use).
-WaveClipState& SharedWaveClip(TMainForm& mainForm);
+WaveClipState& SharedWaveClip(DocumentHost& mainForm);
 // The desktop clipboard the commands use; tests may put another one here (nullptr: back
 // to the desktop's).
 SystemClipboard& DesktopClipboard();
 void SetDesktopClipboard(SystemClipboard* clipboard);
 
 // ---- Edit --------------------------------------------------------------------------------
-void EditUndo1Execute(TMainForm& mainForm, TfrmWave& wave);
-void EditCut1Execute(TMainForm& mainForm, TfrmWave& wave);
-void EditCopy1Execute(TMainForm& mainForm, TfrmWave& wave);
-void EditPaste1Execute(TMainForm& mainForm, TfrmWave& wave);
-void EditClear1Execute(TMainForm& mainForm, TfrmWave& wave);
-void EditClearAll1Execute(TMainForm& mainForm, TfrmWave& wave);
-void EditSelectAll1Execute(TMainForm& mainForm, TfrmWave& wave);
-void bnselresClick(TMainForm& mainForm, TfrmWave& wave);
+void EditUndo1Execute(DocumentHost& mainForm, TfrmWave& wave);
+void EditCut1Execute(DocumentHost& mainForm, TfrmWave& wave);
+void EditCopy1Execute(DocumentHost& mainForm, TfrmWave& wave);
+void EditPaste1Execute(DocumentHost& mainForm, TfrmWave& wave);
+void EditClear1Execute(DocumentHost& mainForm, TfrmWave& wave);
+void EditClearAll1Execute(DocumentHost& mainForm, TfrmWave& wave);
+void EditSelectAll1Execute(DocumentHost& mainForm, TfrmWave& wave);
+void bnselresClick(DocumentHost& mainForm, TfrmWave& wave);
 
 // ---- Math --------------------------------------------------------------------------------
-void mnMathInvertClick(TMainForm& mainForm, TfrmWave& wave);
-void mnMathMirrorClick(TMainForm& mainForm, TfrmWave& wave);
-void mnMathAbsClick(TMainForm& mainForm, TfrmWave& wave);
-void mnMathClipClick(TMainForm& mainForm, TfrmWave& wave);
-void mnMathAddClick(TMainForm& mainForm, TfrmWave& wave);
-void mnMathSubClick(TMainForm& mainForm, TfrmWave& wave);
-void mnMathMulClick(TMainForm& mainForm, TfrmWave& wave);
-void mnMathXfitClick(TMainForm& mainForm, TfrmWave& wave);
-void mnMathYfitClick(TMainForm& mainForm, TfrmWave& wave);
-void mnMathResizeClick(TMainForm& mainForm, TfrmWave& wave);
+void mnMathInvertClick(DocumentHost& mainForm, TfrmWave& wave);
+void mnMathMirrorClick(DocumentHost& mainForm, TfrmWave& wave);
+void mnMathAbsClick(DocumentHost& mainForm, TfrmWave& wave);
+void mnMathClipClick(DocumentHost& mainForm, TfrmWave& wave);
+void mnMathAddClick(DocumentHost& mainForm, TfrmWave& wave);
+void mnMathSubClick(DocumentHost& mainForm, TfrmWave& wave);
+void mnMathMulClick(DocumentHost& mainForm, TfrmWave& wave);
+void mnMathXfitClick(DocumentHost& mainForm, TfrmWave& wave);
+void mnMathYfitClick(DocumentHost& mainForm, TfrmWave& wave);
+void mnMathResizeClick(DocumentHost& mainForm, TfrmWave& wave);
 
 // ---- enabling ----------------------------------------------------------------------------
 // Cut, Copy, Clear, Invert, Mirror, Absolute, Resize (and pmResize shown).
@@ -50,12 +50,12 @@ bool ClipEnabled(const TfrmWave& wave);
 bool CombineEnabled(const TfrmWave& wave);
 // On activating a waveform document: an empty waveform clipboard is filled silently from
 // the desktop's, then Paste is enabled exactly when it holds data.
-bool PasteEnabledOnActivate(TMainForm& mainForm);
+bool PasteEnabledOnActivate(DocumentHost& mainForm);
 // On the mouse entering the graph: true when Paste becomes available (enable it); false
 // leaves it as it is.
-bool PasteAvailableOnMouseEnter(TMainForm& mainForm);
+bool PasteAvailableOnMouseEnter(DocumentHost& mainForm);
 // Sets the items above that exist in the main window from the active waveform document:
 // for the selection commands after every selection change and on activation.
-void UpdateSelectionCommands(TMainForm& mainForm, const TfrmWave& wave);
+void UpdateSelectionCommands(DocumentHost& mainForm, const TfrmWave& wave);
 
 }  // namespace averoz

@@ -11,15 +11,15 @@
 
 namespace averoz {
 
-class TMainForm;
+class DocumentHost;
 class TfrmWave;
 
-GenerateOutcome RunGenerate(TMainForm& mainForm, TfrmWave& wave, WaveKind kind);
-GenerateOutcome RunReEditBlock(TMainForm& mainForm, TfrmWave& wave, int block);
+GenerateOutcome RunGenerate(DocumentHost& mainForm, TfrmWave& wave, WaveKind kind);
+GenerateOutcome RunReEditBlock(DocumentHost& mainForm, TfrmWave& wave, int block);
 // False when the user cancelled: the save or send must stop.
-bool RunCheckUndefinedTail(TMainForm& mainForm, TfrmWave& wave);
+bool RunCheckUndefinedTail(DocumentHost& mainForm, TfrmWave& wave);
 // True on OK; operand and operandLen are as before on Cancel.
-bool RunOperandRequest(TMainForm& mainForm, std::span<std::int32_t> operand,
+bool RunOperandRequest(DocumentHost& mainForm, std::span<std::int32_t> operand,
                        std::int32_t& operandLen, std::int32_t length, const WaveScale& scale);
 
 }  // namespace averoz
