@@ -55,7 +55,9 @@ QLineEdit* Ed(QWidget& d, const char* name) { return Find<QLineEdit>(d, name); }
 QString Text(QWidget& d, const char* name) { return Ed(d, name)->text(); }
 QString Caption(QWidget& d, const char* name) { return Find<QLabel>(d, name)->text(); }
 bool Shown(QWidget& d, const char* name) { return Find<QWidget>(d, name)->isVisibleTo(&d); }
-void Click(QWidget& d, const char* name) { QTest::mouseClick(Find<QPushButton>(d, name), Qt::LeftButton); }
+void Click(QWidget& d, const char* name) {
+  QTest::mouseClick(Find<QPushButton>(d, name), Qt::LeftButton);
+}
 
 // Types over the field's text and presses Enter, which checks it.
 void Enter(QWidget& d, const char* name, const QString& text) {

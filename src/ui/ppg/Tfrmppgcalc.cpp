@@ -16,7 +16,7 @@
 namespace averoz {
 namespace {
 
-const char* const kOps[] = {"EQU", "NOT", "AND", "OR", "XOR", "Rotate", "Shift"};
+const QStringList kOps = {"EQU", "NOT", "AND", "OR", "XOR", "Rotate", "Shift"};
 
 QStringList ChannelNames() {
   QStringList names;
@@ -28,6 +28,17 @@ QLabel* Caption(const char* text, QWidget* parent, int x, int y) {
   auto* lbl = new QLabel(QLatin1String(text), parent);
   lbl->move(x, y);
   return lbl;
+}
+
+// A captioned list of choices in the middle column.
+QComboBox* Choices(const char* caption, const char* name, const QStringList& items,
+                   QWidget* parent, int y) {
+  Caption(caption, parent, 96, y);
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(QLatin1String(name));
+  combo->addItems(items);
+  combo->setGeometry(96, y + 18, 104, 24);
+  return combo;
 }
 
 }  // namespace
@@ -45,18 +56,9 @@ Tfrmppgcalc::Tfrmppgcalc(QWidget* parent, Prompter& prompter)
   listch_->addItems(ChannelNames());
   listch_->setGeometry(12, 28, 72, 124);
 
-  Caption("Operation", this, 96, 10);
-  cboCalc_ = new QComboBox(this);
-  cboCalc_->setObjectName(QStringLiteral("cboCalc"));
-  for (const char* name : kOps) cboCalc_->addItem(QLatin1String(name));
-  cboCalc_->setGeometry(96, 28, 104, 24);
+  cboCalc_ = Choices("Operation", "cboCalc", kOps, this, 10);
   connect(cboCalc_, &QComboBox::currentIndexChanged, this, &Tfrmppgcalc::cboCalcChange);
-
-  Caption("Destination", this, 96, 58);
-  cboDestch_ = new QComboBox(this);
-  cboDestch_->setObjectName(QStringLiteral("cboDestch"));
-  cboDestch_->addItems(ChannelNames());
-  cboDestch_->setGeometry(96, 76, 104, 24);
+  cboDestch_ = Choices("Destination", "cboDestch", ChannelNames(), this, 58);
 
   Caption("Data Length", this, 96, 108);
   edData_ = new QLineEdit(this);
@@ -87,11 +89,7 @@ Tfrmppgcalc::Tfrmppgcalc(QWidget* parent, Prompter& prompter)
   rbright->setGeometry(0, 86, 96, 22);
 
   auto button = [this](const char* name, const char* caption, int y) {
-    auto* b = new QPushButton(QLatin1String(caption), this);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(316, y, 80, 26);
-    b->setAutoDefault(false);  // Enter in edRot checks the count
-    return b;
+    return AddFieldDialogButton(this, name, caption, QRect(316, y, 80, 26));
   };
   bnOK_ = button("bnOK", "OK", 12);
   bnCancel_ = button("bnCancel", "Cancel", 44);
@@ -198,13 +196,9 @@ void Tfrmppgcalc::bnPreviewClick() {
 }
 
 bool Tfrmppgcalc::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edRot_) {
-    if (IsEnterPress(event)) {
-      CheckCount();
-      return true;
-    }
-    if (LeavesForControl(event, this, {bnOK_, bnPreview_, bnCancel_})) CheckCount();
-  }
+  if (watched == edRot_ &&
+      CheckOnEnterOrLeave(event, this, {bnOK_, bnPreview_, bnCancel_}, [this] { CheckCount(); }))
+    return true;
   return QDialog::eventFilter(watched, event);
 }
 

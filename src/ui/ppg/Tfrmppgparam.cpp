@@ -57,13 +57,7 @@ Tfrmppgparam::Tfrmppgparam(QWidget* parent, Prompter& prompter)
   AddField(PpgField::Rpt, pnrepeat_, kRowHeight, "edRpt", "udRpt", "lblRpt", "Repeat Count");
 
   auto button = [this](const char* name, const char* caption, int y) {
-    auto* b = new QPushButton(QLatin1String(caption), this);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(kButtonX, y, 84, 26);
-    // Enter belongs to the field checks, never to a default button.
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    return b;
+    return AddFieldDialogButton(this, name, caption, QRect(kButtonX, y, 84, 26));
   };
   bnOK_ = button("bnOK", "OK", 12);
   bnCancel_ = button("bnCancel", "Cancel", 44);
@@ -75,10 +69,7 @@ Tfrmppgparam::Tfrmppgparam(QWidget* parent, Prompter& prompter)
 }
 
 QWidget* Tfrmppgparam::AddPanel(const char* name, int y, int height) {
-  auto* panel = new QWidget(this);
-  panel->setObjectName(QLatin1String(name));
-  panel->setGeometry(0, y, kButtonX - 10, height);
-  return panel;
+  return AddFieldPanel(this, name, QRect(0, y, kButtonX - 10, height));
 }
 
 void Tfrmppgparam::AddField(PpgField id, QWidget* parent, int y, const char* edName,
@@ -189,13 +180,10 @@ void Tfrmppgparam::bnpreviewClick() {
 
 bool Tfrmppgparam::eventFilter(QObject* watched, QEvent* event) {
   for (std::size_t i = 0; i < edits_.size(); ++i) {
-    if (edits_[i] != watched) continue;
-    if (IsEnterPress(event)) {
-      CheckField(static_cast<PpgField>(i));
+    const auto id = static_cast<PpgField>(i);
+    if (edits_[i] == watched && CheckOnEnterOrLeave(event, this, {bnOK_, bnpreview_, bnCancel_},
+                                                    [this, id] { CheckField(id); }))
       return true;
-    }
-    if (LeavesForControl(event, this, {bnOK_, bnpreview_, bnCancel_}))
-      CheckField(static_cast<PpgField>(i));
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 
@@ -36,6 +37,23 @@ FieldRow AddFieldRow(QWidget* parent, int x, int y, int editWidth, const char* l
     row.ud->setGeometry(x + editWidth, y + 18, 18, 22);
   }
   return row;
+}
+
+QWidget* AddFieldPanel(QWidget* dialog, const char* name, const QRect& geometry) {
+  auto* panel = new QWidget(dialog);
+  panel->setObjectName(QLatin1String(name));
+  panel->setGeometry(geometry);
+  return panel;
+}
+
+QPushButton* AddFieldDialogButton(QWidget* dialog, const char* name, const char* caption,
+                                  const QRect& geometry) {
+  auto* b = new QPushButton(QString::fromUtf8(caption), dialog);
+  b->setObjectName(QLatin1String(name));
+  b->setGeometry(geometry);
+  b->setAutoDefault(false);
+  b->setDefault(false);
+  return b;
 }
 
 void TrimWhileTyping(QLineEdit* ed) {
@@ -86,6 +104,17 @@ bool LeavesForControl(const QEvent* event, const QWidget* dialog,
   return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && next &&
          dialog->isAncestorOf(next) &&
          std::find(exempt.begin(), exempt.end(), next) == exempt.end();
+}
+
+bool CheckOnEnterOrLeave(const QEvent* event, const QWidget* dialog,
+                         std::initializer_list<const QWidget*> exempt,
+                         const std::function<void()>& check) {
+  if (IsEnterPress(event)) {
+    check();
+    return true;
+  }
+  if (LeavesForControl(event, dialog, exempt)) check();
+  return false;
 }
 
 }  // namespace averoz

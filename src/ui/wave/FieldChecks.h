@@ -2,7 +2,9 @@
 // The field handling the parameter dialogs share (waveform "Set Parameters" and "Resize",
 // the pattern dialogs): each keeps the last accepted text of a field and checks a field when
 // it is left or Enter is pressed in it.
+#include <QRect>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -10,6 +12,7 @@
 class QEvent;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace averoz {
@@ -26,6 +29,14 @@ struct FieldRow {
 };
 FieldRow AddFieldRow(QWidget* parent, int x, int y, int editWidth, const char* lblName,
                      const char* edName, const char* udName, const QString& caption);
+
+// A panel of fields that shows or hides with the dialog's kind.
+QWidget* AddFieldPanel(QWidget* dialog, const char* name, const QRect& geometry);
+
+// A button of a dialog with field checks. Enter belongs to the checks, so the button never
+// becomes the default one.
+QPushButton* AddFieldDialogButton(QWidget* dialog, const char* name, const char* caption,
+                                  const QRect& geometry);
 
 // Blanks never stay at either end of the field's text.
 void TrimWhileTyping(QLineEdit* ed);
@@ -53,5 +64,11 @@ bool IsEnterPress(const QEvent* event);
 // check the field themselves, Cancel needs no valid field).
 bool LeavesForControl(const QEvent* event, const QWidget* dialog,
                       std::initializer_list<const QWidget*> exempt);
+
+// Runs `check` on Enter and on LeavesForControl; true when the event was Enter, which the
+// field then does not see.
+bool CheckOnEnterOrLeave(const QEvent* event, const QWidget* dialog,
+                         std::initializer_list<const QWidget*> exempt,
+                         const std::function<void()>& check);
 
 }  // namespace averoz
