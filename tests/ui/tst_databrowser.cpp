@@ -17,6 +17,7 @@
 
 #include "core/wave/WaveDocFixtures.h"
 #include "support/FakePrompter.h"
+#include "support/ToolBarInput.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/BrowserModel.h"
 #include "ui/app/TMainForm.h"
@@ -55,7 +56,25 @@ class TestDataBrowser : public QObject {
     QCoreApplication::processEvents();
     return wave;
   }
+  // start(), then View > Data View.
+  TfrmWave* startBrowsed() {
+    TfrmWave* wave = start();
+    form->action("mnViewData")->trigger();
+    return wave;
+  }
   TfrmData& browser() { return TfrmData::instance(*form); }
+  // Cursor mode with the X cursors at x1 and x2, reported as the window reports a move.
+  static void placeXCursors(TfrmWave& wave, int x1, int x2) {
+    wave.SetCursorMode(true);
+    wave.doc().csrX1 = x1;
+    wave.doc().csrX2 = x2;
+    wave.doc().NotifyCursorsChanged();
+  }
+  // A value typed into edData and saved.
+  void saveValue(const QString& value) {
+    child<QLineEdit>("edData")->setText(value);
+    child<QPushButton>("bnsave")->click();
+  }
   QString cell(int row, int column) { return browser().model().text(row, column); }
   template <typename T>
   T* child(const char* name) { return browser().findChild<T*>(name); }
@@ -77,14 +96,7 @@ class TestDataBrowser : public QObject {
     return browser().grid()->selectionBehavior() == QAbstractItemView::SelectItems &&
            browser().grid()->selectionModel()->selectedIndexes().size() <= 1;
   }
-  // Types into a field of the main window's tool bars and presses Enter.
-  void enter(const char* name, const QString& text) {
-    auto* edit = form->findChild<QLineEdit*>(name);
-    QVERIFY2(edit && edit->isEnabled(), name);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-  }
+  void enter(const char* name, const QString& text) { test::TypeInto(*form, name, text); }
   void press(const char* button) {
     auto* b = form->findChild<QToolButton*>(button);
     QVERIFY2(b, button);
@@ -333,9 +345,7 @@ class TestDataBrowser : public QObject {
   void cursorMarksAndRowFollowing() {
     TfrmWave* wave = start();
     WaveDoc& doc = wave->doc();
-    wave->SetCursorMode(true);
-    doc.csrX1 = 10;
-    doc.csrX2 = 99;
+    placeXCursors(*wave, 10, 99);
     TfrmData& b = browser();
     b.FillBrowser(*wave);
     QCOMPARE(cell(11, 1), QString("X1"));
@@ -377,9 +387,7 @@ class TestDataBrowser : public QObject {
   void arrowKeysMoveThePickedCursorUpToTheOther() {
     TfrmWave* wave = start();
     WaveDoc& doc = wave->doc();
-    wave->SetCursorMode(true);
-    doc.csrX1 = 10;
-    doc.csrX2 = 12;
+    placeXCursors(*wave, 10, 12);
     TfrmData& b = browser();
     b.FillBrowser(*wave);
     QTableView* grid = b.grid();
@@ -400,12 +408,8 @@ class TestDataBrowser : public QObject {
   // The selection commands and entries of the main window move the highlight; Save writes
   // the rows the document has selected, or only the current row without a selection.
   void highlightFollowsEntriesUndoAndResetAndSaveWritesIt() {
-    TfrmWave* wave = start();
-    WaveDoc& doc = wave->doc();
-    form->action("mnViewData")->trigger();
+    WaveDoc& doc = startBrowsed()->doc();
     QVERIFY(browser().isVisible());
-    auto* edData = child<QLineEdit>("edData");
-    auto* save = child<QPushButton>("bnsave");
 
     form->action("EditSelectAll1")->trigger();
     QCOMPARE(highlighted(), rows(1, 100));
@@ -414,8 +418,7 @@ class TestDataBrowser : public QObject {
     enter("edsdx", "5");
     QCOMPARE(highlighted(), rows(31, 35));
     QCOMPARE(child<QLineEdit>("edJump")->text(), QString("30"));
-    edData->setText("100");
-    save->click();
+    saveValue("100");
     QCOMPARE(confirmations.last(), QString("X=30_34 を 100 に変更します。"));
     QCOMPARE(doc.waveData[29], test::CodeAt(29));
     QCOMPARE(doc.waveData[34], 100);
@@ -429,17 +432,14 @@ class TestDataBrowser : public QObject {
     form->action("EditSelectAll1")->trigger();
     press("bnselres");
     QVERIFY(noHighlight());
-    edData->setText("7");
-    save->click();
+    saveValue("7");
     QCOMPARE(confirmations.last(), QString("X=0 を 7 に変更します。"));
     QCOMPARE(doc.waveData[0], 7);
     QCOMPARE(doc.waveData[1], test::CodeAt(1));
   }
 
   void highlightFollowsPasteCutFitToXAndClearAll() {
-    TfrmWave* wave = start();
-    WaveDoc& doc = wave->doc();
-    form->action("mnViewData")->trigger();
+    WaveDoc& doc = startBrowsed()->doc();
     form->action("EditSelectAll1")->trigger();
     enter("edss", "40");
     enter("edse", "42");
@@ -470,9 +470,7 @@ class TestDataBrowser : public QObject {
 
   // Switching the cursors on and off and typing a cursor position move the "X1"/"X2" marks.
   void marksFollowTheCursorButtonsAndEntries() {
-    TfrmWave* wave = start();
-    WaveDoc& doc = wave->doc();
-    form->action("mnViewData")->trigger();
+    WaveDoc& doc = startBrowsed()->doc();
     auto marks = [this] {
       QStringList found;
       for (int row = 1; row < browser().model().rowCount(); ++row)
@@ -499,12 +497,9 @@ class TestDataBrowser : public QObject {
   // A picked cursor's row stays marked when the document's selection goes; a range the
   // mouse selected before does not linger for Save.
   void resetWhileMovingACursorKeepsOnlyItsRow() {
-    TfrmWave* wave = start();
+    TfrmWave* wave = startBrowsed();
     WaveDoc& doc = wave->doc();
-    wave->SetCursorMode(true);
-    doc.csrX1 = 30;
-    doc.csrX2 = 99;
-    form->action("mnViewData")->trigger();
+    placeXCursors(*wave, 30, 99);
     QTableView* grid = browser().grid();
     grid->scrollTo(browser().model().index(31, 1), QAbstractItemView::PositionAtTop);
     const auto at = [&](int row) {
@@ -518,16 +513,14 @@ class TestDataBrowser : public QObject {
     QCOMPARE(highlighted(), rows(31, 40));
     press("bnselres");
     QCOMPARE(highlighted(), rows(31, 31));
-    child<QLineEdit>("edData")->setText("5");
-    child<QPushButton>("bnsave")->click();
+    saveValue("5");
     QCOMPARE(doc.waveData[30], 5);
     QCOMPARE(doc.waveData[31], test::CodeAt(31));
   }
 
   void wheelMovesTheCurrentRowAndTheSelectionFollows() {
-    TfrmWave* wave = start();
+    TfrmWave* wave = startBrowsed();
     WaveDoc& doc = wave->doc();
-    form->action("mnViewData")->trigger();
     QTableView* grid = browser().grid();
     clickRow(31);
     QCOMPARE(doc.selBegin, 30);
@@ -546,10 +539,7 @@ class TestDataBrowser : public QObject {
     QCOMPARE(doc.selEnd, 28);
 
     // a picked cursor rides on the wheel and stops beside the other one
-    wave->SetCursorMode(true);
-    doc.csrX1 = 10;
-    doc.csrX2 = 15;
-    doc.NotifyCursorsChanged();
+    placeXCursors(*wave, 10, 15);
     clickRow(11);
     QCOMPARE(child<QLabel>("lblCursor")->text(), QString("X1"));
     wheel(-360);
@@ -561,9 +551,7 @@ class TestDataBrowser : public QObject {
   }
 
   void heldArrowKeyMovesWhileItRepeats() {
-    TfrmWave* wave = start();
-    WaveDoc& doc = wave->doc();
-    form->action("mnViewData")->trigger();
+    WaveDoc& doc = startBrowsed()->doc();
     QTableView* grid = browser().grid();
     clickRow(31);
     QTest::keyPress(grid, Qt::Key_Down);
