@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSignalBlocker>
-#include <algorithm>
 
 #include "core/view/ZoomAnimation.h"
 
@@ -20,16 +19,17 @@ XorImage::XorImage(const QImage& image, QWidget* parent) : QWidget(parent), imag
 void XorImage::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const QRect area = event->rect();
-  const bool any = std::any_of(boxes_.begin(), boxes_.end(), [&](const Box& b) {
-    return b.widget->isVisible() && b.widget->geometry().translated(-pos()).intersects(area);
-  });
-  if (!any) {
-    p.drawImage(area, image_, area);
-    return;
-  }
-  QImage frame = image_.copy(area);
+  p.drawImage(area, image_, area);
+  // The boxes are inverted over a copy of the picture under them only (they cover a part
+  // of it); boxes that overlap invert each other back, as inverting pens do.
+  QRect under;
+  for (const Box& b : boxes_)
+    if (b.widget->isVisible()) under |= b.widget->geometry().translated(-pos());
+  under &= area & image_.rect();
+  if (under.isEmpty()) return;
+  QImage frame = image_.copy(under);
   QPainter fp(&frame);
-  fp.translate(-area.topLeft());
+  fp.translate(-under.topLeft());
   for (const Box& b : boxes_) {
     if (!b.widget->isVisible()) continue;
     const QRect box = b.widget->geometry().translated(-pos());
@@ -38,7 +38,7 @@ void XorImage::paintEvent(QPaintEvent* event) {
     fp.fillRect(box, *b.color);
   }
   fp.end();
-  p.drawImage(area.topLeft(), frame);
+  p.drawImage(under.topLeft(), frame);
 }
 
 ZoomFrame::ZoomFrame(QWidget* parent) : QWidget(parent) {
