@@ -10,6 +10,7 @@
 #include "core/app/Prompter.h"
 #include "core/app/general.h"
 #include "ui/app/DocumentHost.h"
+#include "ui/app/ToolBarBinding.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveView.h"
@@ -17,22 +18,6 @@
 namespace averoz {
 
 namespace {
-
-// The window the controls are connected to: one at a time.
-struct Binding {
-  QPointer<TfrmWave> window;
-  QList<QMetaObject::Connection> connections;
-  void Clear() {
-    for (const auto& c : connections) QObject::disconnect(c);
-    connections.clear();
-    window = nullptr;
-  }
-};
-
-Binding& binding() {
-  static Binding b;
-  return b;
-}
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -64,16 +49,19 @@ QObject* TfrmWave::ControlObject(const char* name) const {
 
 // ---- binding -------------------------------------------------------------------------------
 
-void TfrmWave::UnbindToolBars() {
-  if (binding().window == this) binding().Clear();
-}
+void TfrmWave::UnbindToolBars() { ToolBarBinding::instance().Release(this); }
 
 void TfrmWave::BindToolBars() {
-  Binding& b = binding();
-  if (b.window == this) return;
-  b.Clear();
-  b.window = this;
-  auto& conns = b.connections;
+  ToolBarBinding& b = ToolBarBinding::instance();
+  if (b.BoundTo(this)) return;
+  b.Bind(this);
+  struct Adder {
+    ToolBarBinding& b;
+    Adder& operator<<(const QMetaObject::Connection& c) {
+      b.Add(c);
+      return *this;
+    }
+  } conns{b};
   // Every handler first checks that this window is still the active document: a pattern
   // document may be active while the bars stay connected here.
   auto guard = [this](auto fn) {
