@@ -130,12 +130,10 @@ void PpgView::resizeEvent(QResizeEvent* event) {
 
 void PpgView::Relayout() {
   const QRect client = pngraph_->contentsRect();
-  image_->setGeometry(client);
+  PlacePicture(client, image_, mousepad_);
   geom_.viewWidth = client.width();
   geom_.viewHeight = client.height();
   renderer_.Resize(client.width(), client.height());
-  // The mouse area reaches one pixel past the picture.
-  mousepad_->setGeometry(client.x(), client.y(), client.width() + 1, client.height() + 1);
   FitScrollBar();
   RedrawAll();
 }
@@ -146,6 +144,11 @@ bool PpgView::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QWidget::eventFilter(watched, event);
+}
+
+void PpgView::hideEvent(QHideEvent* event) {
+  gestures_->Cancel();  // a hidden view holds no pointer and no gesture
+  QWidget::hideEvent(event);
 }
 
 void PpgView::paintEvent(QPaintEvent*) {

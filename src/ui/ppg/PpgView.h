@@ -144,6 +144,7 @@ class PpgView : public QWidget, public PpgDocListener {
   void paintEvent(QPaintEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void Relayout();

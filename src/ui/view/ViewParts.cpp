@@ -68,6 +68,11 @@ void StartMark::paintEvent(QPaintEvent*) {
   QPainter(this).fillPath(tip, Qt::black);
 }
 
+void PlacePicture(const QRect& client, QWidget* image, QWidget* mousepad) {
+  image->setGeometry(client);
+  mousepad->setGeometry(client.x(), client.y(), client.width() + 1, client.height() + 1);
+}
+
 QWidget* MakeBoxWidget(const char* name, QWidget* parent) {
   auto* w = new QWidget(parent);
   w->setObjectName(QLatin1String(name));

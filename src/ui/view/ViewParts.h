@@ -53,6 +53,10 @@ class StartMark : public QWidget {
   void paintEvent(QPaintEvent*) override;
 };
 
+// The picture fills the panel's client area; the mouse area over it reaches one pixel
+// further, so the content's last row and column can still be pointed at.
+void PlacePicture(const QRect& client, QWidget* image, QWidget* mousepad);
+
 // A hidden, mouse-transparent widget filled with one colour (cursor lines, markers).
 QWidget* MakeLineWidget(const char* name, QWidget* parent);
 QWidget* MakeBoxWidget(const char* name, QWidget* parent);

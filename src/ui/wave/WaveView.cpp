@@ -73,13 +73,10 @@ void WaveView::resizeEvent(QResizeEvent* event) {
 
 void WaveView::Relayout() {
   const QRect client = contentsRect();
-  image_->setGeometry(client);
+  PlacePicture(client, image_, mousepad_);
   geom_.viewWidth = client.width();
   geom_.viewHeight = client.height();
   renderer_.Resize(client.width(), client.height());
-  // The mouse area reaches one pixel past the image, so the content's last row and
-  // column can still be pointed at.
-  mousepad_->setGeometry(client.x(), client.y(), client.width() + 1, client.height() + 1);
   FitScrollBars();
   RedrawAll();
 }
