@@ -98,7 +98,6 @@ void TMainForm::CreateMenus() {
   QAction* newMod = AddAction("FileNewMod1", "Modulation", "Modulation");
   QAction* newOpr = AddAction("FileNewOpr1", "Operation", "Operation");
   QAction* newPpg = AddAction("FileNewPPG1", "PPG", "PPG");
-  newPpg->setEnabled(false);  // pattern documents are not available yet
   fileNew->setIcon(icon("filenew"));
   fileOpen->setIcon(icon("fileopen"));
   fileSave->setIcon(icon("filesave"));
@@ -141,9 +140,9 @@ void TMainForm::CreateMenus() {
            Palette{"PalletePpgClk1", "Clock", "ppgclk", false},
            Palette{"PalletePpgCtr1", "Counter", "ppgctr", false},
            Palette{"PalletePpgval1", "Value", "ppgval", false},
-           Palette{"PalletePpgbitpen1", "BitPen", "bitpen", false},
-           Palette{"PalletePpgbitpenh1", "BitPen high", "bitpenh", false},
-           Palette{"PalletePpgbitpenl1", "BitPen Lo", "bitpenl", false},
+           Palette{"PalletePpgbitpen1", "BitPen", "bitpen", true},
+           Palette{"PalletePpgbitpenh1", "BitPen high", "bitpenh", true},
+           Palette{"PalletePpgbitpenl1", "BitPen Lo", "bitpenl", true},
            Palette{"PalletePpgDispPair1", "Pair CH View", "disppair", false},
            Palette{"PalletePpgDispOrd1", "Normal View", "dispord", false},
            Palette{"PalletePpgautoinv1", "Auto Invert", "autoinv", false},
@@ -170,7 +169,7 @@ void TMainForm::CreateMenus() {
                            "PalletePpgval1", "PalletePpgbitpen1", "PalletePpgbitpenh1",
                            "PalletePpgbitpenl1", "PalletePpgDispPair1", "PalletePpgDispOrd1",
                            "PalletePpgautoinv1"})
-    action(name)->setEnabled(false);  // pattern documents are not available yet
+    action(name)->setEnabled(false);  // until a pattern document is active
   action("SelReset1")->setStatusTip("Reset");
   action("SelReset1")->setToolTip("Reset");
   action("RescaleX1")->setToolTip("ResetX");
@@ -357,7 +356,9 @@ void TMainForm::CreateMenus() {
     QAction* a = runs(popup, name, caption, target);
     return a;
   };
-  popupItem("pmBitpenChange", "Reverse BitPen", "PalletePpgbitpen1")->setVisible(false);
+  QAction* reverse = item(popup, "pmBitpenChange", "Reverse BitPen");
+  RouteToDocument(reverse);
+  reverse->setVisible(false);  // only while a bit pen High or Lo is down
   popup->addSeparator();  // collapses while the item above is hidden
   popupItem("pmSelMode", "Select Mode", "PalleteSelect1");
   popupItem("pmCsrMode", "Cursor Mode", "PalleteCursor1");

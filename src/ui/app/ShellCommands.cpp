@@ -71,6 +71,17 @@ void TMainForm::ApplyDocumentLayout(const DocumentWindow& document) {
     UpdateSelectionCommands(*this, *wave);
     action("EditPaste1")->setEnabled(PasteEnabledOnActivate(*this));
   }
+  // The pattern tools; the pattern window then enables its pens and generators as its
+  // zoom and selection allow.
+  for (const char* name : {"PalletePpgDispPair1", "PalletePpgDispOrd1", "PalletePpgautoinv1"})
+    action(name)->setEnabled(!w);
+  if (w) {
+    for (const char* name : {"PalletePpgHi1", "PalletePpgLo1", "PalletePpgClk1", "PalletePpgCtr1",
+                             "PalletePpgval1", "PalletePpgbitpen1", "PalletePpgbitpenh1",
+                             "PalletePpgbitpenl1"})
+      action(name)->setEnabled(false);
+    action("pmBitpenChange")->setVisible(false);
+  }
   for (const char* name : {"PalleteFree1", "PalleteLine1", "PalleteSin1", "PalleteSqr1",
                            "PalleteTri1", "PalleteLamp1", "PalleteCharge1", "PalleteDisCharge1",
                            "PalleteSup1", "PalleteSDown1", "PalleteDC1"})

@@ -19,6 +19,7 @@
 #include "ui/app/DocumentWindow.h"
 #include "ui/app/QtPrompter.h"
 #include "ui/app/Tfrmabout.h"
+#include "ui/ppg/TfrmPpg.h"
 #include "ui/wave/TfrmWave.h"
 
 // The icons live in a static library: make sure the linker keeps them.
@@ -110,11 +111,14 @@ void TMainForm::AddDocumentWindow(DocumentWindow* doc) {
   UpdateForDocumentCount(false);
 }
 
+bool TMainForm::RefuseAtWindowLimit() {
+  if (documents().size() < kMaxDocuments) return false;
+  prompter().warn(ERRMSG(27));
+  return true;
+}
+
 TfrmWave* TMainForm::NewWaveDocument(int docKind, int& counter) {
-  if (documents().size() >= kMaxDocuments) {
-    prompter().warn(ERRMSG(27));
-    return nullptr;
-  }
+  if (RefuseAtWindowLimit()) return nullptr;
   ++counter;
   auto* doc = new TfrmWave(this, docKind);
   doc->setCaption(QString::fromStdString(DocumentName(docKind, counter)));
@@ -125,13 +129,36 @@ TfrmWave* TMainForm::NewWaveDocument(int docKind, int& counter) {
 TfrmWave* TMainForm::FileNewMod1Execute() { return NewWaveDocument(0, modCount_); }
 TfrmWave* TMainForm::FileNewOpr1Execute() { return NewWaveDocument(1, oprCount_); }
 
-void TMainForm::FileNewPPG1Execute() {
-  // Pattern documents are not available yet; the action stays disabled.
+TfrmPpg* TMainForm::FileNewPPG1Execute() {
+  if (RefuseAtWindowLimit()) return nullptr;
+  ++ppgCount_;
+  auto* doc = new TfrmPpg(this);
+  doc->setCaption(QString::fromStdString(DocumentName(2, ppgCount_)));
+  AddDocumentWindow(doc);
+  return doc;
+}
+
+DocumentWindow* TMainForm::OpenPatternDocument(const QString& path) {
+  auto* doc = new TfrmPpg(this);
+  doc->setFileName(path);
+  doc->setCaption(QFileInfo(path).completeBaseName());
+  std::vector<std::uint8_t> bits;
+  bits.reserve(std::size_t(PpgDoc::dataLen) * kPpgChannels);
+  for (const auto& channel : loadBits) {
+    std::vector<std::uint8_t> row(channel);
+    row.resize(std::size_t(PpgDoc::dataLen), 0);
+    bits.insert(bits.end(), row.begin(), row.end());
+  }
+  doc->doc().LoadBits(bits);
+  AddDocumentWindow(doc);
+  doc->doc().NotifyDataChanged(0, PpgDoc::dataLen - 1);
+  doc->FormActivate();
+  return doc;
 }
 
 DocumentWindow* TMainForm::OpenDocument(int docKind, const QString& path, int count) {
   ++modCount_;  // every opened document counts here, whatever its kind
-  if (docKind == 2) return nullptr;
+  if (docKind == 2) return OpenPatternDocument(path);
   const QFileInfo info(path);
   auto* doc = new TfrmWave(this, docKind);
   // Only a Modulation file keeps its path: anything else is saved under a new name.

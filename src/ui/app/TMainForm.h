@@ -26,6 +26,7 @@ namespace averoz {
 class DocumentWindow;
 class Prompter;
 class QtPrompter;
+class TfrmPpg;
 class TfrmWave;
 
 class TMainForm : public QMainWindow, public DocumentHost {
@@ -43,10 +44,10 @@ class TMainForm : public QMainWindow, public DocumentHost {
   // New documents; nullptr when refused (ERRMSG 27 with 30 documents open).
   TfrmWave* FileNewMod1Execute();
   TfrmWave* FileNewOpr1Execute();
-  void FileNewPPG1Execute();
+  TfrmPpg* FileNewPPG1Execute();
 
   // A new document from the hand-over buffers (loadSamples / loadBits); the path may be
-  // empty (received data). Pattern documents are not available yet: nullptr.
+  // empty (received data). A pattern document (kind 2) takes its bits from loadBits.
   DocumentWindow* OpenDocument(int docKind, const QString& path, int count);
   bool FindOpenDocument(const QString& path);
   int documentCount() const { return int(documents().size()); }
@@ -121,6 +122,8 @@ class TMainForm : public QMainWindow, public DocumentHost {
   void ShowRecentFiles();
   void SetToolBarVisible(QToolBar* bar, bool visible);
   TfrmWave* NewWaveDocument(int docKind, int& counter);
+  bool RefuseAtWindowLimit();
+  DocumentWindow* OpenPatternDocument(const QString& path);
   void AddDocumentWindow(DocumentWindow* doc);
   bool FormCloseQuery();
 

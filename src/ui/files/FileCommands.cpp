@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "ui/files/PatternOpen.h"
 #include "ui/files/PreviewDialog.h"
 #include "ui/files/SavableWave.h"
+#include "ui/ppg/TfrmPpg.h"
 #include "ui/files/Tfrmdatasel.h"
 #include "ui/files/Tfrminfo.h"
 #include "ui/wave/TfrmWave.h"
@@ -120,11 +122,16 @@ void OpenRecentFile(TMainForm& main, int slot) {
 }
 
 bool SaveDocument(TMainForm& main, DocumentWindow& document, bool saveAs) {
-  auto* wave = qobject_cast<TfrmWave*>(&document);
-  if (!wave) return document.isSaved();  // pattern documents have no writer here yet
   FileServices& services = FileServices::of(main);
   AppContext& app = AppContext::instance();
-  SavableWave target(*wave, services.fillDialog(), main.prompter());
+  std::unique_ptr<SavableDocument> savable;
+  if (auto* wave = qobject_cast<TfrmWave*>(&document))
+    savable = std::make_unique<SavableWave>(*wave, services.fillDialog(), main.prompter());
+  else if (auto* pattern = qobject_cast<TfrmPpg*>(&document))
+    savable = std::make_unique<SavablePattern>(*pattern);
+  else
+    return document.isSaved();
+  SavableDocument& target = *savable;
   SaveContext ctx{main.prompter(), services.chooser(), app.settings(), app.language(),
                   [&main](const std::string& path) {
                     main.AddRecentFile(QString::fromStdString(path));

@@ -1,9 +1,6 @@
 #pragma once
-// A waveform document window as the save flow sees it. The file name is kept as a copy
-// because the flow reads it by reference while it changes it.
-#include <string>
-
-#include "core/files/SaveFlow.h"
+// A waveform document window as the save flow sees it: the undrawn tail is filled first.
+#include "ui/files/SavableWindow.h"
 
 namespace averoz {
 
@@ -11,17 +8,11 @@ class ParamDialog;
 class Prompter;
 class TfrmWave;
 
-class SavableWave : public SavableDocument {
+class SavableWave : public SavableWindow {
  public:
   SavableWave(TfrmWave& window, ParamDialog& fillDialog, Prompter& prompter);
 
-  int docKind() const override;
-  const std::string& fileName() const override { return fileName_; }
   void setFileName(const std::string& path) override;
-  std::string caption() const override;
-  void setCaption(const std::string& caption) override;
-  bool isSaved() const override;
-  void MarkSaved() override;
   // IMFMSG 8, then the DC level of the tail through Set Parameters in fill mode.
   bool CheckUndefinedTail() override;
   std::span<const std::int32_t> samples() const override;
@@ -31,7 +22,6 @@ class SavableWave : public SavableDocument {
   TfrmWave& window_;
   ParamDialog& fillDialog_;
   Prompter& prompter_;
-  std::string fileName_;
 };
 
 }  // namespace averoz
