@@ -64,6 +64,8 @@ TfrmPpg::~TfrmPpg() { ToolBarBinding::instance().Release(this); }
 
 void TfrmPpg::showInitialSize() {
   if (QWidget* frame = parentWidget()) frame->resize(kInitialWidth, kInitialHeight);
+  else resize(kInitialWidth, kInitialHeight);
+  show();
 }
 
 void TfrmPpg::setSaved(bool saved) {

@@ -1,0 +1,210 @@
+// A pattern window in the real main window offscreen: New PPG, the menus and tools that
+// follow it, a generator through the palette and its dialog, a header press and the bit
+// pen with Auto Invert, CH View's pair order, Copy and a Paste whose rows do not match,
+// Undo, Save and reopening the file.
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <optional>
+
+#include "core/files/PatternRead.h"
+#include "support/FakePrompter.h"
+#include "support/TempDir.h"
+#include "ui/app/AppContext.h"
+#include "ui/app/TMainForm.h"
+#include "ui/files/FileChooser.h"
+#include "ui/files/FileCommands.h"
+#include "ui/files/FileServices.h"
+#include "ui/ppg/PpgView.h"
+#include "ui/ppg/TfrmPpg.h"
+#include "ui/wave/Mousepad.h"
+
+using namespace averoz;
+
+namespace {
+
+class SaveTo : public FileChooser {
+ public:
+  std::string path;
+  std::optional<std::string> Open(const OpenDialogRequest&) override { return path; }
+  std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override {
+    return SaveDialogChoice{path, 1};
+  }
+};
+
+std::string Bits(const PpgDoc& doc, int ch, int from, int n) {
+  std::string s;
+  for (int a = from; a < from + n; ++a) s += doc.bit(ch, a) ? '1' : '0';
+  return s;
+}
+
+}  // namespace
+
+class TestPpgWindow : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TMainForm> form;
+  test::FakePrompter prompter;
+  SaveTo chooser;
+  std::unique_ptr<test::TempDir> dir;
+  QString iniPath = AppContext::besideExecutable(".INI");
+
+  TfrmPpg* NewPattern() {
+    form->action("FileNewPPG1")->trigger();
+    QCoreApplication::processEvents();
+    return qobject_cast<TfrmPpg*>(form->activeDocument());
+  }
+
+  // Runs act on the next modal dialog named `name` once it shows.
+  void OnDialog(const char* name, std::function<void(QDialog&)> act) {
+    QTimer::singleShot(0, this, [this, name, act] {
+      auto* d = form->findChild<QDialog*>(QLatin1String(name));
+      QVERIFY2(d && d->isVisible(), name);
+      act(*d);
+    });
+  }
+
+  QPoint PadPoint(TfrmPpg& w, int address, int row) {
+    const PpgViewGeometry& g = w.view()->geom();
+    return QPoint(g.ViewX(address) + 1, 20 + 41 * row);
+  }
+
+ private slots:
+  void init() {
+    QFile::remove(iniPath);
+    dir = std::make_unique<test::TempDir>();
+    prompter = test::FakePrompter();
+    AppContext::instance().setLanguage("Japanese");
+    form = std::make_unique<TMainForm>();
+    form->setPrompter(&prompter);
+    InstallFileCommands(*form);
+    FileServices::of(*form).setChooser(&chooser);
+    form->CreateStartupDocument();
+    form->resize(1200, 800);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+  }
+  void cleanup() {
+    form->setSaveHandler([](DocumentWindow& d) {
+      d.setSaved(true);
+      return true;
+    });
+    form.reset();
+    dir.reset();
+    QFile::remove(iniPath);
+  }
+
+  void newPatternFollowsInTheMainWindow() {
+    TfrmPpg* w = NewPattern();
+    QVERIFY(w);
+    QCOMPARE(w->caption(), QString("pcppg001"));
+    QVERIFY(form->findChild<QMenu*>("mnWave2")->menuAction()->isVisible());
+    QVERIFY(!form->findChild<QMenu*>("mnWave")->menuAction()->isVisible());
+    QVERIFY(!form->action("PalleteSin1")->isEnabled());
+    QVERIFY(form->action("PalletePpgautoinv1")->isEnabled());
+    QVERIFY(!form->action("PalletePpgbitpen1")->isEnabled());  // 20 addresses per pixel
+    QVERIFY(!form->action("PalletePpgHi1")->isEnabled());      // no selection yet
+    QCOMPARE(form->findChild<QLineEdit*>("edzx")->text(), QString("20"));
+    QVERIFY(!form->findChild<QWidget*>("pnX1ValP")->isHidden());
+    // Back to the waveform: its tools return, the pattern's go.
+    form->mdiArea()->activatePreviousSubWindow();
+    QCoreApplication::processEvents();
+    QVERIFY(form->action("PalleteSin1")->isEnabled());
+    QVERIFY(!form->action("PalletePpgautoinv1")->isEnabled());
+  }
+
+  void generatorThroughThePaletteAndUndo() {
+    TfrmPpg* w = NewPattern();
+    // A press on the header of row 2 selects that whole row.
+    QTest::mouseClick(w->findChild<QWidget*>("pn2"), Qt::LeftButton);
+    QVERIFY(w->doc().rangeSelected);
+    QCOMPARE(form->findChild<QLineEdit*>("edssY")->text(), QString("2"));
+    QVERIFY(form->action("PalletePpgClk1")->isEnabled());
+    OnDialog("frmppgparam", [](QDialog& d) {
+      QLineEdit* cycl = d.findChild<QLineEdit*>("edCycl");
+      cycl->selectAll();
+      QTest::keyClicks(cycl, "4");
+      QTest::keyClick(cycl, Qt::Key_Return);
+      QTest::mouseClick(d.findChild<QPushButton*>("bnOK"), Qt::LeftButton);
+    });
+    form->action("PalletePpgClk1")->trigger();
+    QCOMPARE(Bits(w->doc(), 1, 0, 8), std::string("11001100"));
+    QCOMPARE(Bits(w->doc(), 0, 0, 8), std::string("00000000"));
+    QVERIFY(w->windowTitle().contains("*") || !w->isSaved());
+    QVERIFY(form->action("EditUndo1")->isEnabled());
+    form->action("EditUndo1")->trigger();
+    QCOMPARE(Bits(w->doc(), 1, 0, 8), std::string("00000000"));
+    QVERIFY(!form->action("EditUndo1")->isEnabled());
+  }
+
+  void bitPenWithAutoInvertWritesThePair() {
+    TfrmPpg* w = NewPattern();
+    OnDialog("frmInv", [](QDialog& d) { QTest::mouseClick(d.findChild<QPushButton*>("bnOK"), Qt::LeftButton); });
+    form->action("PalletePpgautoinv1")->trigger();
+    QVERIFY(w->doc().autoInvert);
+    QCOMPARE(Bits(w->doc(), 3, 0, 4), std::string("1111"));  // CH4 = NOT CH1
+    form->action("ZoomMax1")->trigger();
+    w->view()->FinishZoom();
+    w->view()->hScrollBar()->setValue(0);  // back to the start of the pattern
+    QVERIFY(form->action("PalletePpgbitpenh1")->isEnabled());
+    form->action("PalletePpgbitpenh1")->trigger();
+    QCOMPARE(int(w->doc().editMode), 5);
+    QVERIFY(form->action("pmBitpenChange")->isVisible());
+    QWidget* pad = w->view()->mousepad();
+    QTest::mouseClick(pad, Qt::LeftButton, {}, PadPoint(*w, 4, 1));  // row 2 = CH2
+    QCOMPARE(int(w->doc().bit(1, 4)), 1);
+    QCOMPARE(int(w->doc().bit(4, 4)), 0);  // CH5 is its inverse
+    form->action("PalleteSelect1")->trigger();
+    QVERIFY(!form->action("pmBitpenChange")->isVisible());
+  }
+
+  void pairViewCopyAndAMismatchedPaste() {
+    TfrmPpg* w = NewPattern();
+    form->action("PalletePpgDispPair1")->trigger();
+    QCOMPARE(int(w->doc().chOrder[1]), 3);
+    w->doc().SetSelection({0, 0}, {9, 1});  // CH1 and CH4
+    form->action("EditCopy1")->trigger();
+    QVERIFY(form->action("EditPaste1")->isEnabled());
+    w->doc().SetSelection({20, 2}, {20, 2});
+    form->action("EditPaste1")->trigger();
+    QCOMPARE(prompter.ids().back(), ERRMSG(7));
+    form->action("PalletePpgDispOrd1")->trigger();
+    QCOMPARE(int(w->doc().chOrder[1]), 1);
+    QVERIFY(!w->doc().rangeSelected);
+  }
+
+  void saveAndOpenAgain() {
+    TfrmPpg* w = NewPattern();
+    w->doc().SetSelection({0, 0}, {99, 0});
+    form->action("mnMath2Invert")->trigger();
+    chooser.path = (dir->path() / "saved.ppg").string();
+    form->action("FileSave1")->trigger();
+    QVERIFY(w->isSaved());
+    QCOMPARE(w->caption(), QString("saved"));
+    const PatternReadResult r = ReadPatternFile(chooser.path, AppContext::instance().settings());
+    QVERIFY(r.ok());
+    QCOMPARE(int(r.bits[99]), 1);
+    QCOMPARE(int(r.bits[100]), 0);
+    w->parentWidget()->close();
+    QCoreApplication::processEvents();
+    form->action("FileOpen1")->trigger();
+    QCoreApplication::processEvents();
+    auto* opened = qobject_cast<TfrmPpg*>(form->activeDocument());
+    QVERIFY(opened);
+    QCOMPARE(opened->caption(), QString("saved"));
+    QVERIFY(opened->isSaved());
+    QCOMPARE(Bits(opened->doc(), 0, 98, 3), std::string("110"));
+  }
+};
+
+QTEST_MAIN(TestPpgWindow)
+#include "tst_ppgwindow.moc"
