@@ -57,7 +57,7 @@ void TMainForm::ApplyDocumentLayout(const DocumentWindow& document) {
   line->setVisible(w);
   if (w) line->setChecked(wave->doc().lineDisp);
   action("mnViewYcsr")->setVisible(w);
-  for (const char* name : {"bncy", "pncy", "pnY1", "pnY2", "pndy", "tbX1Val", "tbX2Val", "pnnorY"})
+  for (const char* name : {"bncy", "pncy", "pnY1", "pnY2", "pndy", "tbX1Val", "tbX2Val", "pnnorY", "pnzy"})
     SetToolWidgetVisible(*this, name, w);
   for (const char* name : {"pnX1ValP", "pnX2ValP", "pnsY"}) SetToolWidgetVisible(*this, name, !w);
   action("mnViewPair")->setVisible(!w);

@@ -139,7 +139,6 @@ void TfrmPpg::ShowZoomReadouts() {
   const PpgViewGeometry& g = view_->geom();
   SetText(host()->control<QLineEdit>(QStringLiteral("edzx")), QString::number(g.zoomX()));
   SetBar(host()->control<QScrollBar>(QStringLiteral("udzx")), 0, kPpgLastZoomIndex, g.zoomIndex);
-  if (auto* pnzy = host()->control<QWidget>(QStringLiteral("pnzy"))) pnzy->hide();
 }
 
 void TfrmPpg::ShowCursorReadouts() {

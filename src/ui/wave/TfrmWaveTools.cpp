@@ -200,7 +200,6 @@ void TfrmWave::ShowZoomReadouts() {
   SetText(Control<QLineEdit>("edzy"), QString::number(g.zoomY()));
   SetBar(Control<QScrollBar>("udzx"), 0, int(kZoomXTable.size()) - 1, g.zoomXIdx);
   SetBar(Control<QScrollBar>("udzy"), 0, int(kZoomYTable.size()) - 1, g.zoomYIdx);
-  if (auto* pnzy = Control<QWidget>("pnzy")) pnzy->show();
 }
 
 void TfrmWave::ShowCursorReadouts() {
