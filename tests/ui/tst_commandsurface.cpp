@@ -109,7 +109,9 @@ class TestCommandSurface : public QObject {
     QCOMPARE(kinds, (QStringList{"Modulation", "Operation", "PPG"}));
     button->menu()->actions()[1]->trigger();
     QCOMPARE(form->activeDocument()->caption(), QString("pcope001"));
-    QVERIFY(!form->action("FileNewPPG1")->isEnabled());
+    button->menu()->actions()[2]->trigger();
+    QCOMPARE(form->activeDocument()->caption(), QString("pcppg001"));
+    QCOMPARE(form->activeDocument()->docKind(), 2);
   }
 
   void zoomToolBarToggleIsRemembered() {
