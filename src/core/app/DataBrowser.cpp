@@ -91,6 +91,12 @@ WaveSaveCheck CheckWaveSave(std::string_view text, int first, int last,
   return {v, std::nullopt};
 }
 
+std::string PatternCellText(int bits, int word, int column) {
+  if (column == 8) return std::to_string(word);
+  if (column == 9) return PatternHex(word);
+  return IntToBin6(bits).substr(std::size_t(std::clamp(column, 2, 7) - 2), 1);
+}
+
 bool IsPatternWord(std::string_view text) { return text.size() == 6 && IsBinaryText(text); }
 
 bool PairConflict(std::string_view word) {
@@ -103,6 +109,12 @@ std::string PatternHex(int value) {
   char buf[16];
   std::snprintf(buf, sizeof buf, "%02X", unsigned(value));
   return buf;
+}
+
+PatternSaveCheck CheckPatternSave(std::string_view text, bool pairMode) {
+  if (!IsPatternWord(text)) return {std::nullopt, ERRMSG(3)};
+  // The first character is channel 6: read as a binary number, channel 1 is bit 0.
+  return {BinToInt(text), std::nullopt, pairMode && PairConflict(text)};
 }
 
 }  // namespace averoz

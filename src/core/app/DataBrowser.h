@@ -72,11 +72,26 @@ WaveSaveCheck CheckWaveSave(std::string_view text, int first, int last,
                             std::span<const std::int32_t> values,
                             std::span<const std::int16_t> blocks);
 
+// ---- pattern rows (columns 2..7: channels 6..1, 8 "Dec", 9 "Hex") -------------------------
+
+// The text of column 2..9 of a row whose bit columns show the data word `bits` and whose
+// "Dec" and "Hex" show `word` (the two differ after the browser's undo until the next
+// fill). Column c of 2..7 holds channel 8 - c; joined they are IntToBin6(bits).
+std::string PatternCellText(int bits, int word, int column);
 // Pattern words: six characters 0/1, channel 6 first (ERRMSG 3 otherwise).
 bool IsPatternWord(std::string_view text);
 // With pair mode on: some pair (ch1/ch4, ch2/ch5, ch3/ch6) is not inverted (IMFMSG 17).
 bool PairConflict(std::string_view word);
 // "Hex" of a word value: at least two upper-case hexadecimal digits.
 std::string PatternHex(int value);
+
+// The checks of a trimmed value typed for a pattern: the data word it writes, or ERRMSG 3;
+// with pair mode on, whether IMFMSG 17 must be asked first.
+struct PatternSaveCheck {
+  std::optional<int> word;
+  std::optional<MessageId> error;
+  bool askPair = false;
+};
+PatternSaveCheck CheckPatternSave(std::string_view text, bool pairMode);
 
 }  // namespace averoz

@@ -9,8 +9,10 @@
 namespace averoz {
 
 void InstallBrowserRoutes(TMainForm& main) {
+  // Data View, also key "M" of a pattern window: the browser shows the active waveform or
+  // pattern document.
   main.setCommandHandler(QStringLiteral("DataBrows1"), [](TMainForm& m, DocumentWindow& doc) {
-    if (auto* wave = qobject_cast<TfrmWave*>(&doc)) TfrmData::instance(m).FillBrowser(*wave);
+    TfrmData::instance(m).FillBrowser(doc);
   });
   main.setCommandHandler(QStringLiteral("mnViewConfig"),
                          [](TMainForm& m, DocumentWindow&) { TfrmColConfig::Execute(m); });

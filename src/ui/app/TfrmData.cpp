@@ -22,10 +22,11 @@
 #include <algorithm>
 
 #include "core/app/Prompter.h"
-#include "core/wave/ViewCursors.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/BrowserModel.h"
 #include "ui/app/TMainForm.h"
+#include "ui/app/TfrmDataDoc.h"
+#include "ui/ppg/TfrmPpg.h"
 #include "ui/wave/TfrmWave.h"
 
 namespace averoz {
@@ -101,52 +102,8 @@ bool IsNavigationKey(int key) {
 
 }  // namespace
 
-// Sits between the browsed document and its window: the window still gets every report,
-// and the browser also hears which samples changed and follows the selection and the X
-// cursors, whichever command changed them.
-class TfrmData::DocTap : public WaveDocListener {
- public:
-  explicit DocTap(TfrmData& browser) : browser_(browser) {}
-  void Attach(TfrmWave& wave) {
-    Detach();
-    wave_ = &wave;
-    wave.doc().SetListener(this);
-  }
-  void Detach() {
-    if (wave_) wave_->doc().SetListener(wave_.data());
-    wave_ = nullptr;
-  }
-  // The window is going: its document goes with it and needs no listener back.
-  void Forget() { wave_ = nullptr; }
-  void DataChanged(int a, int b) override {
-    if (!wave_) return;
-    wave_->DataChanged(a, b);
-    browser_.ChangedRange(*wave_, a, b);
-  }
-  void UndoStateChanged(bool ready) override {
-    if (wave_) wave_->UndoStateChanged(ready);
-  }
-  void ModifiedChanged(bool modified) override {
-    if (wave_) wave_->ModifiedChanged(modified);
-  }
-  void SelectionChanged() override {
-    if (!wave_) return;
-    wave_->SelectionChanged();
-    browser_.MirrorSelection(*wave_);
-  }
-  void CursorsChanged() override {
-    if (!wave_) return;
-    wave_->CursorsChanged();
-    browser_.MirrorCursors(*wave_);
-  }
-
- private:
-  TfrmData& browser_;
-  QPointer<TfrmWave> wave_;
-};
-
 TfrmData::TfrmData(TMainForm& main)
-    : QWidget(&main, Qt::Window | Qt::WindowStaysOnTopHint), main_(main), tap_(new DocTap(*this)) {
+    : QWidget(&main, Qt::Window | Qt::WindowStaysOnTopHint), main_(main) {
   setObjectName(QStringLiteral("frmData"));
   setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -155,14 +112,10 @@ TfrmData::TfrmData(TMainForm& main)
   DGrid_ = grid;
   DGrid_->setObjectName(QStringLiteral("DGrid"));
   DGrid_->setModel(model_);
-  // Row 0 and column 0 are the headers: the view shows them frozen in its own headers.
-  DGrid_->setRowHidden(0, true);
-  DGrid_->setColumnHidden(0, true);
-  DGrid_->horizontalHeader()->setDefaultSectionSize(50);
   DGrid_->verticalHeader()->setDefaultSectionSize(18);
   DGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   DGrid_->verticalHeader()->setMinimumWidth(50);
-  DGrid_->setColumnWidth(1, 25);
+  LayOutColumns();
   DGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   DGrid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
   DGrid_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -268,10 +221,7 @@ TfrmData::TfrmData(TMainForm& main)
   setMinimumWidth(kWaveWidth);
 }
 
-TfrmData::~TfrmData() {
-  tap_->Detach();
-  delete tap_;
-}
+TfrmData::~TfrmData() { Unbind(); }
 
 TfrmData& TfrmData::instance(TMainForm& main) {
   if (TfrmData* browser = find(main)) return *browser;
@@ -284,38 +234,38 @@ TfrmData* TfrmData::find(TMainForm& main) {
 
 void TfrmData::setConfirm(Confirm confirm) { confirmHook() = std::move(confirm); }
 
-TfrmWave* TfrmData::browsedWindow() const {
-  if (browsedKey_.empty()) return nullptr;
-  for (DocumentWindow* doc : main_.documents())
-    if (auto* wave = qobject_cast<TfrmWave*>(doc))
-      if (wave->doc().browserKey == browsedKey_) return wave;
-  return nullptr;
+BrowsedDoc* TfrmData::Browsed() const {
+  if (!doc_ || !doc_->window() || browsedKey_.empty() || doc_->browserKey() != browsedKey_)
+    return nullptr;
+  return doc_.get();
 }
 
-bool TfrmData::IsBrowsed(const TfrmWave& wave) const {
-  return !browsedKey_.empty() && wave.doc().browserKey == browsedKey_;
+DocumentWindow* TfrmData::browsedWindow() const {
+  return Browsed() ? doc_->window() : nullptr;
+}
+
+bool TfrmData::IsBrowsed(const DocumentWindow& window) const {
+  return Browsed() && doc_->window() == &window;
 }
 
 // ---- binding -------------------------------------------------------------------------------
 
-void TfrmData::Bind(TfrmWave& wave) {
-  if (window_ != &wave) {
-    if (window_) disconnect(window_, nullptr, this, nullptr);
-    window_ = &wave;
-    // A closing browsed document closes the browser.
-    connect(&wave, &QObject::destroyed, this, [this] {
-      tap_->Forget();
-      browsedKey_.clear();
-      hide();
-    });
-  }
-  tap_->Attach(wave);
+void TfrmData::Bind(DocumentWindow& window) {
+  if (doc_ && doc_->window() == &window) return;
+  Unbind();
+  if (auto* wave = qobject_cast<TfrmWave*>(&window)) doc_ = BrowseWave(*wave, *this);
+  else if (auto* ppg = qobject_cast<TfrmPpg*>(&window)) doc_ = BrowsePattern(*ppg, *this);
+  if (!doc_) return;
+  // A closing browsed document closes the browser.
+  closing_ = connect(&window, &QObject::destroyed, this, [this] {
+    Unbind();
+    hide();
+  });
 }
 
 void TfrmData::Unbind() {
-  tap_->Detach();
-  if (window_) disconnect(window_, nullptr, this, nullptr);
-  window_ = nullptr;
+  disconnect(closing_);
+  doc_.reset();  // the document's reports go to its window alone again
   browsedKey_.clear();
 }
 
@@ -327,31 +277,43 @@ void TfrmData::closeEvent(QCloseEvent* event) {
 
 // ---- calls from the documents ----------------------------------------------------------------
 
-void TfrmData::FillBrowser(TfrmWave& wave) {
-  WaveDoc& doc = wave.doc();
-  model_->Fill(doc);
-  DGrid_->setColumnWidth(4, debugMode_ ? 50 : 0);
-  DGrid_->setColumnHidden(4, !debugMode_);
+void TfrmData::FillBrowser(DocumentWindow& window) {
+  Bind(window);
+  if (!doc_) return;
+  doc_->Fill(*model_);
+  browsedKind_ = doc_->kind();
+  LayOutColumns();
   Stb_->setVisible(debugMode_);
 
   browsedKey_ = keys_.Next();
-  doc.browserKey = browsedKey_;
-  Bind(wave);
+  doc_->browserKey() = browsedKey_;
 
-  browsedKind_ = doc.docKind;
-  const int width = debugMode_ ? kDebugWaveWidth : kWaveWidth;
-  setMinimumWidth(width);
+  const bool pattern = model_->isPattern();
+  const int width = pattern ? kPatternWidth : debugMode_ ? kDebugWaveWidth : kWaveWidth;
+  setMinimumWidth(pattern ? kPatternWidth : kWaveWidth);
   resize(width, height());
-  setWindowTitle(wave.caption());
+  setWindowTitle(window.caption());
   show();
 
   ShowUpToDate();
   lblCursor_->clear();
   SetBrowserUndo(false);
 
-  if (!doc.rangeSelected) DGrid_->scrollToTop();
-  MirrorSelection(wave);
-  MirrorCursors(wave);
+  if (!doc_->selection().on) DGrid_->scrollToTop();
+  MirrorSelection(window);
+  MirrorCursors(window);
+}
+
+// A filled table starts over with the header's defaults: each kind sets its own widths.
+void TfrmData::LayOutColumns() {
+  // Row 0 and column 0 are the headers: the view shows them frozen in its own headers.
+  DGrid_->setRowHidden(0, true);
+  DGrid_->setColumnHidden(0, true);
+  const bool pattern = model_->isPattern();
+  for (int c = 1; c < model_->columnCount(); ++c)
+    DGrid_->setColumnWidth(c, pattern || c == 1 ? 25 : 50);
+  // The waveform's generator kind is for debugging only.
+  DGrid_->setColumnHidden(4, !pattern && !debugMode_);
 }
 
 void TfrmData::ShowUpToDate() {
@@ -364,15 +326,15 @@ void TfrmData::ShowUpToDate() {
   bnsave_->setEnabled(true);
 }
 
-void TfrmData::UpdateBrowserRows(TfrmWave& wave, int a, int b) {
-  if (!IsBrowsed(wave)) return;
-  model_->UpdateRows(wave.doc(), a, b);
+void TfrmData::UpdateBrowserRows(DocumentWindow& window, int a, int b) {
+  if (!IsBrowsed(window)) return;
+  doc_->UpdateRows(*model_, a, b);
   Stb_->showMessage(QStringLiteral("%1-%2").arg(std::min(a, b)).arg(std::max(a, b)));
   SetBrowserUndo(false);
 }
 
-void TfrmData::MarkBrowserStale(TfrmWave& wave) {
-  if (!IsBrowsed(wave)) return;
+void TfrmData::MarkBrowserStale(DocumentWindow& window) {
+  if (!IsBrowsed(window)) return;
   QPalette pal = DGrid_->palette();
   pal.setColor(QPalette::Base, kStaleColor);
   DGrid_->setPalette(pal);
@@ -385,27 +347,27 @@ void TfrmData::MarkBrowserStale(TfrmWave& wave) {
   SetBrowserUndo(false);
 }
 
-void TfrmData::ChangedRange(TfrmWave& wave, int a, int b) {
-  if (applying_ || !IsBrowsed(wave)) return;
+void TfrmData::ChangedRange(DocumentWindow& window, int a, int b) {
+  if (applying_ || !IsBrowsed(window)) return;
   if (ChangedRangeUpdate(a, b, main_.refreshLimit()) == BrowserUpdate::Rows)
-    UpdateBrowserRows(wave, a, b);
+    UpdateBrowserRows(window, a, b);
   else
-    MarkBrowserStale(wave);
+    MarkBrowserStale(window);
 }
 
-void TfrmData::MirrorSelection(TfrmWave& wave) {
-  if (!IsBrowsed(wave)) return;
-  const WaveDoc& doc = wave.doc();
-  if (doc.rangeSelected) {
+void TfrmData::MirrorSelection(DocumentWindow& window) {
+  if (!IsBrowsed(window)) return;
+  const BrowsedSelection sel = doc_->selection();
+  if (sel.on) {
     SetRowSelect(true);
     lblCursor_->clear();
-    const int top = doc.selBegin + 1;
+    const int top = sel.first + 1;
     // Seen before the selection moves the current row, which scrolls on its own.
     const int first = DGrid_->rowAt(0), last = DGrid_->rowAt(DGrid_->viewport()->height() - 1);
     const bool hidden = top < first || (last >= 0 && top > last);
-    SelectRows(top, doc.selEnd + 1);
+    SelectRows(top, sel.last + 1);
     if (hidden)
-      DGrid_->scrollTo(model_->index(std::max(1, doc.selBegin), 1),
+      DGrid_->scrollTo(model_->index(std::max(1, sel.first), 1),
                        QAbstractItemView::PositionAtTop);
     ShowRow(top);
   } else if (lblCursor_->text().isEmpty()) {
@@ -417,14 +379,14 @@ void TfrmData::MirrorSelection(TfrmWave& wave) {
   }
 }
 
-void TfrmData::MirrorCursors(TfrmWave& wave) {
-  if (!IsBrowsed(wave)) return;
-  const WaveDoc& doc = wave.doc();
+void TfrmData::MirrorCursors(DocumentWindow& window) {
+  if (!IsBrowsed(window)) return;
+  const BrowsedCursors cursors = doc_->cursors();
   model_->SetMark(0, QStringLiteral("X1"));
   model_->SetMark(0, QStringLiteral("X2"));
-  cursorRowX1_ = doc.csrX1 + 1;
-  cursorRowX2_ = doc.csrX2 + 1;
-  if (doc.xCursorOn) {
+  cursorRowX1_ = cursors.x1 + 1;
+  cursorRowX2_ = cursors.x2 + 1;
+  if (cursors.shown) {
     model_->SetMark(cursorRowX1_, QStringLiteral("X1"));
     model_->SetMark(cursorRowX2_, QStringLiteral("X2"));
   } else {
@@ -468,7 +430,7 @@ void TfrmData::SelectRows(int firstRow, int lastRow) {
   QItemSelectionModel* sel = DGrid_->selectionModel();
   sel->setCurrentIndex(model_->index(firstRow, 2), QItemSelectionModel::NoUpdate);
   sel->select(QItemSelection(model_->index(firstRow, 1),
-                             model_->index(lastRow, BrowserModel::kColumns - 1)),
+                             model_->index(lastRow, model_->columnCount() - 1)),
               QItemSelectionModel::ClearAndSelect);
 }
 
@@ -480,7 +442,7 @@ QString TfrmData::MarkAt(int row) const { return model_->text(row, 1); }
 
 void TfrmData::ShowRow(int row) {
   row = ClampBrowserRow(row, model_->rowCount());
-  edData_->setText(model_->text(row, 2));
+  edData_->setText(model_->valueText(row));
   edJump_->setText(QString::number(row - 1));
 }
 
@@ -584,17 +546,14 @@ void TfrmData::bnJumpClick() {
 }
 
 void TfrmData::bnsaveClick() {
-  TfrmWave* wave = browsedWindow();
-  if (!wave || browserStale_) return;
+  BrowsedDoc* doc = Browsed();
+  if (!doc || browserStale_) return;
   const auto [top, bottom] = SelectedRows();
   const QString value = edData_->text().trimmed();
   edData_->setText(value);
-  const WaveSaveCheck check =
-      CheckWaveSave(value.toStdString(), top - 1, bottom - 1, model_->values(), model_->blocks());
-  if (check.error) {
-    main_.prompter().warn(*check.error);
-    return;
-  }
+  const std::optional<std::int32_t> checked =
+      doc->CheckSave(value.toStdString(), top - 1, bottom - 1, *model_);
+  if (!checked) return;
   const QString text = QString::fromStdString(BrowserConfirmText(
       AppContext::instance().language(), top - 1, bottom - 1, value.toStdString()));
   const bool ok = confirmHook()
@@ -603,8 +562,8 @@ void TfrmData::bnsaveClick() {
                                                  QMessageBox::Ok | QMessageBox::Cancel) ==
                             QMessageBox::Ok;
   if (!ok) return;
-  model_->WriteValue(top - 1, bottom - 1, *check.value);
-  ApplyFromBrowser(top - 1, bottom - 1, *check.value);
+  model_->WriteValue(top - 1, bottom - 1, *checked);
+  ApplyFromBrowser(top - 1, bottom - 1, *checked);
   SetBrowserUndo(true);
   browserUndoFirst_ = top - 1;
   browserUndoLast_ = bottom - 1;
@@ -617,63 +576,43 @@ void TfrmData::Editundo1Execute() {
 }
 
 void TfrmData::EditRefresh1Execute() {
-  if (TfrmWave* wave = browsedWindow()) FillBrowser(*wave);
+  if (DocumentWindow* window = browsedWindow()) FillBrowser(*window);
 }
 
 // ---- calls into the browsed document -------------------------------------------------------
 
 void TfrmData::SelectFromBrowser(int first, int last) {
-  TfrmWave* wave = browsedWindow();
-  if (!wave) return;
-  WaveDoc& doc = wave->doc();
-  // A drawing tool gives way to the selection tool; cursor mode keeps the cursors that the
-  // table may be moving.
-  if (doc.editMode >= 2) wave->SetEditMode(0);
-  const int lastDrawn = doc.lastDrawn();
-  if (first > lastDrawn) doc.ResetSelection();
-  else doc.SetSelection(first, std::min(last, lastDrawn));
+  if (BrowsedDoc* doc = Browsed()) doc->Select(first, last);
 }
 
 void TfrmData::MoveCursorFromBrowser(int address, int cursor) {
-  TfrmWave* wave = browsedWindow();
-  if (!wave) return;
-  WaveDoc& doc = wave->doc();
-  const CursorRange range = RangeOf(doc, cursor == 1 ? CursorField::X1 : CursorField::X2);
-  (cursor == 1 ? doc.csrX1 : doc.csrX2) = std::clamp(address, range.min, range.max);
-  // The window redraws the cursor and its read-outs, and the marks move.
-  doc.NotifyCursorsChanged();
-  MirrorCursorMove(cursor == 1 ? doc.csrX1 : doc.csrX2, cursor);
+  if (BrowsedDoc* doc = Browsed()) MirrorCursorMove(doc->MoveCursor(address, cursor), cursor);
 }
 
 void TfrmData::ApplyFromBrowser(int first, int last, std::int32_t value) {
-  TfrmWave* wave = browsedWindow();
-  if (!wave) return;
-  WaveDoc& doc = wave->doc();
-  doc.SaveUndo();
-  std::fill(doc.waveData.begin() + first, doc.waveData.begin() + last + 1, value);
-  std::fill(doc.blockNo.begin() + first, doc.blockNo.begin() + last + 1, kBlockFree);
-  // The rows are written already; the window repaints, and the change must be saved.
+  BrowsedDoc* doc = Browsed();
+  if (!doc) return;
+  // The rows are written already.
   applying_ = true;
-  doc.CommitEdit(first, last);
+  doc->Apply(first, last, value);
   applying_ = false;
 }
 
 void TfrmData::UndoFromBrowser(int first, int last) {
-  TfrmWave* wave = browsedWindow();
-  if (!wave) return;
-  WaveDoc& doc = wave->doc();
+  BrowsedDoc* doc = Browsed();
+  if (!doc) return;
   applying_ = true;
-  doc.RestoreUndo();
+  doc->Undo();
   applying_ = false;
-  model_->CopyValues(doc, first, last);
-  doc.ResetSelection();
+  doc->CopyValues(*model_, first, last);
+  doc->ResetSelection();
 }
 
 void TfrmData::ShowBrowsedDocument() {
-  TfrmWave* wave = browsedWindow();
-  if (!wave || showingDocument_) return;
+  DocumentWindow* window = browsedWindow();
+  if (!window || showingDocument_) return;
   showingDocument_ = true;
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(wave->parentWidget())) {
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget())) {
     if (sub->isMinimized()) sub->showNormal();
     main_.mdiArea()->setActiveSubWindow(sub);
   }

@@ -1,18 +1,18 @@
 #pragma once
-// The data browser: one window that lists the samples of one waveform document as a
-// table, follows its edits, selection and X cursors, moves them from the table, and
-// overwrites a range of addresses with one value (with one level of undo).
+// The data browser: one window that lists the data of one document as a table (the
+// samples of a waveform, the data words of a pattern), follows its edits, selection and X
+// cursors, moves them from the table, and overwrites a range of addresses with one value
+// (with one level of undo).
 //
 // A document is bound by its browserKey: each fill gives the document and the browser a
 // new key, and notices from any other document are ignored.
-#include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 
 #include "core/app/DataBrowser.h"
-#include "core/wave/WaveDoc.h"
 
 class QAction;
 class QLabel;
@@ -26,15 +26,17 @@ class QToolButton;
 
 namespace averoz {
 
+class BrowsedDoc;
 class BrowserModel;
+class DocumentWindow;
 class TMainForm;
-class TfrmWave;
 
 class TfrmData : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kWaveWidth = 210;
   static constexpr int kDebugWaveWidth = 260;
+  static constexpr int kPatternWidth = 315;
 
   explicit TfrmData(TMainForm& main);
   ~TfrmData() override;
@@ -50,14 +52,15 @@ class TfrmData : public QWidget {
 
   // ---- calls from the documents (ignored unless the document is the browsed one) -------
   // The browsed document's reports reach the browser directly: every change of its
-  // samples, its selection and its X cursors, whichever command made it.
-  void FillBrowser(TfrmWave& wave);
-  void UpdateBrowserRows(TfrmWave& wave, int a, int b);
-  void MarkBrowserStale(TfrmWave& wave);
+  // data, its selection and its X cursors, whichever command made it.
+  // A waveform or pattern window; any other window is ignored.
+  void FillBrowser(DocumentWindow& window);
+  void UpdateBrowserRows(DocumentWindow& window, int a, int b);
+  void MarkBrowserStale(DocumentWindow& window);
   // The changed-range notice: rows or stale by the refresh limit.
-  void ChangedRange(TfrmWave& wave, int a, int b);
-  void MirrorSelection(TfrmWave& wave);
-  void MirrorCursors(TfrmWave& wave);
+  void ChangedRange(DocumentWindow& window, int a, int b);
+  void MirrorSelection(DocumentWindow& window);
+  void MirrorCursors(DocumentWindow& window);
   void MirrorCursorMove(int address, int cursor);
 
   // ---- the browser's own commands ------------------------------------------------------
@@ -71,7 +74,8 @@ class TfrmData : public QWidget {
 
   // ---- state ------------------------------------------------------------------------------
   const std::string& browsedKey() const { return browsedKey_; }
-  TfrmWave* browsedWindow() const;
+  DocumentWindow* browsedWindow() const;
+  int browsedKind() const { return browsedKind_; }
   bool browserStale() const { return browserStale_; }
   bool debugMode() const { return debugMode_; }
   bool browserUndoReady() const { return browserUndoReady_; }
@@ -86,13 +90,13 @@ class TfrmData : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  class DocTap;
-  friend class DocTap;
-
-  bool IsBrowsed(const TfrmWave& wave) const;
-  void Bind(TfrmWave& wave);
+  // The bound document while its key is the browsed one.
+  BrowsedDoc* Browsed() const;
+  bool IsBrowsed(const DocumentWindow& window) const;
+  void Bind(DocumentWindow& window);
   void Unbind();
   void ShowUpToDate();
+  void LayOutColumns();
   void SetBrowserUndo(bool ready);
   void SetRowSelect(bool on);
   void SelectRows(int firstRow, int lastRow);
@@ -108,6 +112,7 @@ class TfrmData : public QWidget {
   void ShowBrowsedDocument();
   void SelectFromBrowser(int first, int last);
   void MoveCursorFromBrowser(int address, int cursor);
+  // A change of the browser's own: the document's report of it is not taken as news.
   void ApplyFromBrowser(int first, int last, std::int32_t value);
   void UndoFromBrowser(int first, int last);
   void DebugGesture();
@@ -134,8 +139,8 @@ class TfrmData : public QWidget {
 
   std::string browsedKey_;
   BrowserKeyClock keys_;
-  QPointer<TfrmWave> window_;
-  DocTap* tap_;
+  std::unique_ptr<BrowsedDoc> doc_;
+  QMetaObject::Connection closing_;  // the bound window's end
   bool applying_ = false;  // the browser's own edit: its rows are written already
   bool debugMode_ = false;
   bool browserStale_ = false;
