@@ -2,18 +2,7 @@
 # averoz-cli end to end: exit codes, outputs and messages. The program is copied into a
 # fresh folder so that the averoz.INI beside it is this test's own.
 # usage: cli_test.sh PATH/TO/averoz-cli
-set -u
-[ $# -eq 1 ] || { echo "usage: $0 averoz-cli" >&2; exit 2; }
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cp "$1" "$WORK/averoz-cli"
-CLI="$WORK/averoz-cli"
-cd "$WORK" || exit 1
-FAILS=0
-
-fail() { echo "FAIL: $*" >&2; FAILS=$((FAILS + 1)); }
-
-settings() { printf '%s\n' "$@" > "$WORK/averoz.INI"; }
+. "$(dirname "$0")/cli_common.sh"
 
 # expect CODE CMD...: runs the command with stdout in out.txt and stderr in err.txt.
 expect() {
@@ -32,7 +21,6 @@ with_epoch() {
   unset SOURCE_DATE_EPOCH TZ
 }
 
-err_has() { grep -qF -- "$1" err.txt || fail "stderr lacks \"$1\": $(cat err.txt)"; }
 line_of() { sed -n "${2}p" "$1"; }
 
 settings '[View]' 'Language=Japanese'
@@ -214,8 +202,4 @@ expect 1 info zero.ppg
 settings '[Load]' 'ModelNumber=TORVEK' 'FileVersion1=1'
 expect 0 dump zero.ppg
 
-if [ "$FAILS" -ne 0 ]; then
-  echo "$FAILS check(s) failed" >&2
-  exit 1
-fi
-echo "averoz-cli: all checks passed"
+finish "averoz-cli"

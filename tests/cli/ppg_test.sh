@@ -3,16 +3,8 @@
 # written) and malformed command lines (exit 2). The program is copied into a fresh
 # folder so that the averoz.INI beside it is this test's own.
 # usage: ppg_test.sh PATH/TO/averoz-cli
-set -u
-[ $# -eq 1 ] || { echo "usage: $0 averoz-cli" >&2; exit 2; }
-WORK=$(mktemp -d)
-trap 'rm -rf "$WORK"' EXIT
-cp "$1" "$WORK/averoz-cli"
-CLI="$WORK/averoz-cli"
-cd "$WORK" || exit 1
-printf '[View]\nLanguage=Japanese\n' > averoz.INI
-FAILS=0
-fail() { echo "FAIL: $*" >&2; FAILS=$((FAILS + 1)); }
+. "$(dirname "$0")/cli_common.sh"
+settings '[View]' 'Language=Japanese'
 
 # expect CODE ARGS...: averoz-cli ppg with stdout in out.txt and stderr in err.txt.
 expect() {
@@ -21,7 +13,6 @@ expect() {
   got=$?
   [ "$got" -eq "$want" ] || fail "ppg $* gave exit $got, expected $want: $(cat err.txt)"
 }
-err_has() { grep -qF -- "$1" err.txt || fail "stderr lacks \"$1\": $(cat err.txt)"; }
 # column CH FIRST COUNT FILE: channel CH (1..6) of addresses FIRST.. of a pattern CSV as 0/1 text.
 column() {
   tr -d '\r' < "$4" | awk -F, -v ch="$1" -v a="$2" -v n="$3" \
@@ -96,8 +87,4 @@ expect 2 m.csv rotate src=1 dir=up
 expect 2 m.csv autoinvert maybe
 [ ! -e m.csv ] || fail "a malformed command line wrote a file"
 
-if [ "$FAILS" -ne 0 ]; then
-  echo "$FAILS check(s) failed" >&2
-  exit 1
-fi
-echo "averoz-cli ppg: all checks passed"
+finish "averoz-cli ppg"

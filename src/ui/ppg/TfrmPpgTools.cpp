@@ -9,6 +9,7 @@
 #include "core/app/general.h"
 #include "core/ppg/PpgViewGeometry.h"
 #include "ui/app/DocumentHost.h"
+#include "ui/app/ReadoutFields.h"
 #include "ui/app/ToolBarBinding.h"
 #include "ui/ppg/PpgCommands.h"
 #include "ui/ppg/PpgView.h"
@@ -17,18 +18,6 @@
 namespace averoz {
 
 namespace {
-
-void SetText(QLineEdit* edit, const QString& text) {
-  if (edit && edit->text() != text) edit->setText(text);
-}
-
-void SetBar(QScrollBar* bar, int min, int max, int value, bool enabled = true) {
-  if (!bar) return;
-  const QSignalBlocker block(bar);
-  bar->setRange(min, max);
-  bar->setValue(value);
-  bar->setEnabled(enabled);
-}
 
 QString Two(const char* format, int value) {
   char buf[16];
@@ -137,8 +126,8 @@ void TfrmPpg::ShowBitPenAvailability() {
 
 void TfrmPpg::ShowZoomReadouts() {
   const PpgViewGeometry& g = view_->geom();
-  SetText(host()->control<QLineEdit>(QStringLiteral("edzx")), QString::number(g.zoomX()));
-  SetBar(host()->control<QScrollBar>(QStringLiteral("udzx")), 0, kPpgLastZoomIndex, g.zoomIndex);
+  SetReadout(host()->control<QLineEdit>(QStringLiteral("edzx")), QString::number(g.zoomX()));
+  SetReadoutBar(host()->control<QScrollBar>(QStringLiteral("udzx")), 0, kPpgLastZoomIndex, g.zoomIndex);
 }
 
 void TfrmPpg::ShowCursorReadouts() {
@@ -149,11 +138,11 @@ void TfrmPpg::ShowCursorReadouts() {
       {"edX1", d.csrX1}, {"edX2", d.csrX2}, {"eddx", d.csrX2 - d.csrX1 + 1}};
   for (const auto& [name, value] : values)
     if (QLineEdit* e = field(name)) {
-      SetText(e, QString::fromStdString(PpgAddressText(d, value)));
+      SetReadout(e, QString::fromStdString(PpgAddressText(d, value)));
       e->setEnabled(on);
     }
-  SetBar(host()->control<QScrollBar>(QStringLiteral("udX1")), 0, d.csrX2 - 1, d.csrX1, on);
-  SetBar(host()->control<QScrollBar>(QStringLiteral("udX2")), d.csrX1 + 1, d.dataLen - 1, d.csrX2, on);
+  SetReadoutBar(host()->control<QScrollBar>(QStringLiteral("udX1")), 0, d.csrX2 - 1, d.csrX1, on);
+  SetReadoutBar(host()->control<QScrollBar>(QStringLiteral("udX2")), d.csrX1 + 1, d.dataLen - 1, d.csrX2, on);
   // The six bits at each cursor in display order, the top row as the rightmost digit.
   const std::pair<int, const char* const*> cursors[] = {
       {d.csrX1, (const char* const[]){"edX1ValPbin", "edX1ValPdec", "edX1ValPhex"}},
@@ -161,9 +150,9 @@ void TfrmPpg::ShowCursorReadouts() {
   for (const auto& [address, names] : cursors) {
     const std::string bits = d.DisplayRowBits(address, 0, kPpgChannels - 1);
     const int value = BinToInt(bits);
-    SetText(field(names[0]), QString::fromStdString(bits));
-    SetText(field(names[1]), Two("%.2d", value));
-    SetText(field(names[2]), Two("%.2X", value));
+    SetReadout(field(names[0]), QString::fromStdString(bits));
+    SetReadout(field(names[1]), Two("%.2d", value));
+    SetReadout(field(names[2]), Two("%.2X", value));
   }
 }
 
@@ -177,7 +166,7 @@ void TfrmPpg::ShowSelectionReadouts() {
       {"edseY", QString::number(d.selEnd.y + 1)}};
   for (const auto& [name, text] : values)
     if (auto* e = host()->control<QLineEdit>(QLatin1String(name))) {
-      SetText(e, text);
+      SetReadout(e, text);
       e->setEnabled(d.rangeSelected);
     }
 }

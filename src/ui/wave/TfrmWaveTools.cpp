@@ -10,6 +10,7 @@
 #include "core/app/Prompter.h"
 #include "core/app/general.h"
 #include "ui/app/DocumentHost.h"
+#include "ui/app/ReadoutFields.h"
 #include "ui/app/ToolBarBinding.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
@@ -20,19 +21,6 @@ namespace averoz {
 namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
-
-void SetText(QLineEdit* edit, const QString& text) {
-  if (edit && edit->text() != text) edit->setText(text);
-}
-
-// A small up/down bar of the tool bars: range and position without reporting back.
-void SetBar(QScrollBar* bar, int min, int max, int value, bool enabled = true) {
-  if (!bar) return;
-  const QSignalBlocker block(bar);
-  bar->setRange(min, max);
-  bar->setValue(value);
-  bar->setEnabled(enabled);
-}
 
 // The up arrow of a vertical bar is its "sub line" action.
 std::optional<bool> ArrowUp(int action) {
@@ -196,10 +184,10 @@ void TfrmWave::ShowCursors() {
 
 void TfrmWave::ShowZoomReadouts() {
   const ViewGeometry& g = pngraph_->geom();
-  SetText(Control<QLineEdit>("edzx"), QString::number(g.zoomX()));
-  SetText(Control<QLineEdit>("edzy"), QString::number(g.zoomY()));
-  SetBar(Control<QScrollBar>("udzx"), 0, int(kZoomXTable.size()) - 1, g.zoomXIdx);
-  SetBar(Control<QScrollBar>("udzy"), 0, int(kZoomYTable.size()) - 1, g.zoomYIdx);
+  SetReadout(Control<QLineEdit>("edzx"), QString::number(g.zoomX()));
+  SetReadout(Control<QLineEdit>("edzy"), QString::number(g.zoomY()));
+  SetReadoutBar(Control<QScrollBar>("udzx"), 0, int(kZoomXTable.size()) - 1, g.zoomXIdx);
+  SetReadoutBar(Control<QScrollBar>("udzy"), 0, int(kZoomYTable.size()) - 1, g.zoomYIdx);
 }
 
 void TfrmWave::ShowCursorReadouts() {
@@ -210,7 +198,7 @@ void TfrmWave::ShowCursorReadouts() {
       {"edY1", CursorField::Y1}, {"edY2", CursorField::Y2}, {"eddy", CursorField::DY}};
   for (const auto& [name, field] : fields)
     if (auto* e = Control<QLineEdit>(name)) {
-      SetText(e, Text(CursorText(d, field)));
+      SetReadout(e, Text(CursorText(d, field)));
       e->setEnabled(name[2] == 'X' || name[3] == 'x' ? x : y);
     }
   const std::pair<const char*, CursorField> bars[] = {{"udX1", CursorField::X1},
@@ -224,10 +212,10 @@ void TfrmWave::ShowCursorReadouts() {
                       : field == CursorField::X2 ? d.csrX2
                       : field == CursorField::Y1 ? d.csrY1
                                                  : d.csrY2;
-    SetBar(Control<QScrollBar>(name), r.min, r.max, value, isX ? x : y);
+    SetReadoutBar(Control<QScrollBar>(name), r.min, r.max, value, isX ? x : y);
   }
-  SetText(Control<QLineEdit>("edX1Val"), x ? Text(ValueAtText(d, d.csrX1)) : QString());
-  SetText(Control<QLineEdit>("edX2Val"), x ? Text(ValueAtText(d, d.csrX2)) : QString());
+  SetReadout(Control<QLineEdit>("edX1Val"), x ? Text(ValueAtText(d, d.csrX1)) : QString());
+  SetReadout(Control<QLineEdit>("edX2Val"), x ? Text(ValueAtText(d, d.csrX2)) : QString());
   ShowClipEnabled();
 }
 
@@ -242,16 +230,16 @@ void TfrmWave::ShowSelectionReadouts() {
   for (const auto& [name, field] : fields)
     if (auto* e = Control<QLineEdit>(name)) {
       // Without a selection both ends are 0: the fields read 0, 0 and one sample.
-      SetText(e, Text(SelectionText(*doc_, field)));
+      SetReadout(e, Text(SelectionText(*doc_, field)));
       e->setEnabled(doc_->rangeSelected);
     }
   ShowClipEnabled();
 }
 
 void TfrmWave::ShowRescale() {
-  SetText(Control<QLineEdit>("edNorX"), Text(FormatNumber(doc_->rescaleX)));
-  SetText(Control<QLineEdit>("edNorY1"), Text(FormatNumber(doc_->rescaleYMin)));
-  SetText(Control<QLineEdit>("edNorY2"), Text(FormatNumber(doc_->rescaleYMax)));
+  SetReadout(Control<QLineEdit>("edNorX"), Text(FormatNumber(doc_->rescaleX)));
+  SetReadout(Control<QLineEdit>("edNorY1"), Text(FormatNumber(doc_->rescaleYMin)));
+  SetReadout(Control<QLineEdit>("edNorY2"), Text(FormatNumber(doc_->rescaleYMax)));
 }
 
 // ---- entries -------------------------------------------------------------------------------
@@ -290,7 +278,7 @@ void Refused(DocumentHost& main, QLineEdit* edit, const QString& old, const Entr
 
 void TfrmWave::bnNxClick() {
   ResetRescaleX(*doc_);
-  SetText(Control<QLineEdit>("edNorX"), QString::number(doc_->dataLen));
+  SetReadout(Control<QLineEdit>("edNorX"), QString::number(doc_->dataLen));
   update();
   ShowCursorReadouts();
   ShowSelectionReadouts();
@@ -298,8 +286,8 @@ void TfrmWave::bnNxClick() {
 
 void TfrmWave::bnBYClick() {
   ResetRescaleY(*doc_);
-  SetText(Control<QLineEdit>("edNorY1"), QStringLiteral("0"));
-  SetText(Control<QLineEdit>("edNorY2"), QStringLiteral("4095"));
+  SetReadout(Control<QLineEdit>("edNorY1"), QStringLiteral("0"));
+  SetReadout(Control<QLineEdit>("edNorY2"), QStringLiteral("4095"));
   update();
   ShowCursorReadouts();
 }

@@ -1,0 +1,22 @@
+#pragma once
+// Writing the frame's read-out fields from a document window: a text only when it changed
+// (so a field being edited keeps its cursor), a small up/down bar without reporting back.
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace averoz {
+
+inline void SetReadout(QLineEdit* edit, const QString& text) {
+  if (edit && edit->text() != text) edit->setText(text);
+}
+
+inline void SetReadoutBar(QScrollBar* bar, int min, int max, int value, bool enabled = true) {
+  if (!bar) return;
+  const QSignalBlocker block(bar);
+  bar->setRange(min, max);
+  bar->setValue(value);
+  bar->setEnabled(enabled);
+}
+
+}  // namespace averoz
