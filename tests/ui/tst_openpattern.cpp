@@ -7,7 +7,7 @@
 
 #include "core/files/AtomicWrite.h"
 #include "core/files/PatternFile.h"
-#include "support/FakePrompter.h"
+#include "support/MainWindowFixture.h"
 #include "support/TempDir.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/DocumentWindow.h"
@@ -43,15 +43,11 @@ int HighBits(const TMainForm& form) {
 
 }  // namespace
 
-class TestOpenPattern : public QObject {
+class TestOpenPattern : public QObject, public test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TMainForm> form;
-  test::FakePrompter prompter;
   PickOne chooser;
-  std::unique_ptr<test::TempDir> dir;
-  QString iniPath = AppContext::besideExecutable(".INI");
 
   void openFromMenu(const std::string& path) {
     chooser.path = path;
@@ -60,25 +56,9 @@ class TestOpenPattern : public QObject {
   }
 
  private slots:
-  void init() {
-    QFile::remove(iniPath);
-    dir = std::make_unique<test::TempDir>();
-    prompter = test::FakePrompter();
-    AppContext::instance().setLanguage("Japanese");
-    form = std::make_unique<TMainForm>();
-    form->setPrompter(&prompter);
-    InstallFileCommands(*form);
-    FileServices::of(*form).setChooser(&chooser);
-    form->CreateStartupDocument();
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  void cleanup() {
-    form->setSaveHandler([](DocumentWindow& d) { d.setSaved(true); return true; });
-    form.reset();
-    dir.reset();
-    QFile::remove(iniPath);
-  }
+  void init() { Start(chooser); }
+  void cleanup() { Stop(); }
+
 
   void aSavedPatternIsHandedToANewPatternDocument() {
     const std::string path = dir->file("saved.PPG");

@@ -16,7 +16,7 @@
 #include <optional>
 
 #include "core/files/PatternRead.h"
-#include "support/FakePrompter.h"
+#include "support/MainWindowFixture.h"
 #include "support/TempDir.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
@@ -48,15 +48,11 @@ std::string Bits(const PpgDoc& doc, int ch, int from, int n) {
 
 }  // namespace
 
-class TestPpgWindow : public QObject {
+class TestPpgWindow : public QObject, public test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TMainForm> form;
-  test::FakePrompter prompter;
   SaveTo chooser;
-  std::unique_ptr<test::TempDir> dir;
-  QString iniPath = AppContext::besideExecutable(".INI");
 
   TfrmPpg* NewPattern() {
     form->action("FileNewPPG1")->trigger();
@@ -80,28 +76,12 @@ class TestPpgWindow : public QObject {
 
  private slots:
   void init() {
-    QFile::remove(iniPath);
-    dir = std::make_unique<test::TempDir>();
-    prompter = test::FakePrompter();
-    AppContext::instance().setLanguage("Japanese");
-    form = std::make_unique<TMainForm>();
-    form->setPrompter(&prompter);
-    InstallFileCommands(*form);
-    FileServices::of(*form).setChooser(&chooser);
-    form->CreateStartupDocument();
+    Start(chooser);
     form->resize(1200, 800);
-    form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
   }
-  void cleanup() {
-    form->setSaveHandler([](DocumentWindow& d) {
-      d.setSaved(true);
-      return true;
-    });
-    form.reset();
-    dir.reset();
-    QFile::remove(iniPath);
-  }
+  void cleanup() { Stop(); }
+
 
   void newPatternFollowsInTheMainWindow() {
     TfrmPpg* w = NewPattern();
