@@ -33,8 +33,10 @@ class NqsimGpib {
       sizes[i] = fn<nqsim_write_size_fn>("nqsim_write_size")(i);
     return sizes;
   }
+  // Exactly what the memory holds: 32768 bytes for a waveform, a pattern's whole file image.
   std::vector<std::uint8_t> memory(int n) const {
-    std::vector<std::uint8_t> m(32768);
+    const long size = fn<nqsim_memory_size_fn>("nqsim_memory_size")(n);
+    std::vector<std::uint8_t> m(static_cast<std::size_t>(size < 0 ? 0 : size));
     fn<nqsim_read_memory_fn>("nqsim_read_memory")(n, m.data(), m.size());
     return m;
   }

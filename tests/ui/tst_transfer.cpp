@@ -16,7 +16,10 @@
 
 #include "PtySerial.h"
 #include "core/comm/Protocol.h"
+#include "core/files/FileHeaderSettings.h"
+#include "core/files/PatternFile.h"
 #include "support/FakePrompter.h"
+#include "support/TempDir.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
 #include "ui/comm/TfrmTransCfg.h"
@@ -24,6 +27,7 @@
 #include "ui/comm/Tfrmtrans.h"
 #include "ui/files/FileChooser.h"
 #include "ui/files/FileServices.h"
+#include "ui/ppg/TfrmPpg.h"
 #include "ui/wave/TfrmWave.h"
 
 #ifdef NQSIM_GPIB_LIBRARY
@@ -36,17 +40,19 @@ namespace {
 
 using Ids = std::vector<MessageId>;
 
-// Cancels every file dialog.
-class CancellingChooser : public FileChooser {
+// Cancels every file dialog, except that a save dialog chooses saveAs when it is set.
+class ScriptedChooser : public FileChooser {
  public:
   int asked = 0;
+  std::string saveAs;
   std::optional<std::string> Open(const OpenDialogRequest&) override {
     ++asked;
     return std::nullopt;
   }
   std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override {
     ++asked;
-    return std::nullopt;
+    if (saveAs.empty()) return std::nullopt;
+    return SaveDialogChoice{saveAs, 1};
   }
 };
 
@@ -125,7 +131,7 @@ class TestTransfer : public QObject {
 
   std::unique_ptr<TMainForm> form;
   test::FakePrompter prompter;
-  CancellingChooser chooser;
+  ScriptedChooser chooser;
 #ifdef NQSIM_GPIB_LIBRARY
   std::unique_ptr<test::NqsimGpib> sim;
 #endif
@@ -156,7 +162,7 @@ class TestTransfer : public QObject {
     WriteSettings(QStringLiteral("[GPIB]\nAddress=4\nLibrary=%1\n").arg(NQSIM_GPIB_LIBRARY));
 #endif
     prompter = test::FakePrompter();
-    chooser = CancellingChooser();
+    chooser = ScriptedChooser();
     form = std::make_unique<TMainForm>();
     form->setPrompter(&prompter);
     FileServices::of(*form).setChooser(&chooser);
@@ -209,6 +215,45 @@ class TestTransfer : public QObject {
     });
     form->RunCommand(QStringLiteral("mnTransSend"));
     QVERIFY(again.ran());
+  }
+
+  // A new pattern is saved first (Save As), then goes as its file image, whole, behind a
+  // header that announces the image's length.
+  void patternSendSavesFirstAndStoresTheFileImage() {
+    test::TempDir dir;
+    chooser.saveAs = dir / "pattern1.ppg";
+    form->action(QStringLiteral("FileNewPPG1"))->trigger();
+    auto* ppg = qobject_cast<TfrmPpg*>(form->activeDocument());
+    QVERIFY(ppg);
+    for (int a = 0; a < kPatternLength; ++a) {
+      ppg->doc().bit(0, a) = a & 1;      // CH1 a clock
+      ppg->doc().bit(5, a) = a >= 8192;  // CH6 high in the second half
+    }
+    std::vector<std::uint8_t> opened;
+    ModalScript script([&](QDialog& d) {
+      opened = Tfrmtrans::of(*form).transferPayload();
+      Child<QComboBox>(d, "cbblock")->setCurrentIndex(1);
+      Child<QPushButton>(d, "bnOK")->click();
+    });
+    QAction* send = form->action(QStringLiteral("mnTransSend"));
+    QVERIFY(send->isEnabled());
+    send->trigger();
+    QVERIFY(script.ran());
+    QCOMPARE(script.title, QStringLiteral("Send to NQ"));
+    QCOMPARE(chooser.asked, 1);
+    QCOMPARE(ppg->fileName(), QString::fromStdString(chooser.saveAs));
+    QVERIFY(ppg->isSaved());
+    QCOMPARE(prompter.ids(), (Ids{IMFMSG(11), IMFMSG(14)}));
+
+    const std::vector<std::uint8_t> stored = sim->memory(1);
+    QCOMPARE(stored.size(), std::size_t(70) + kBlockCount);
+    QVERIFY(stored == opened);
+    // The image of the document's bits under its file name, at the time the dialog opened
+    // (year, month, day, hour, minute, second follow the 30 bytes of model, version and name).
+    const LocalDateTime when{(stored[30] << 8) | stored[31], stored[32], stored[33],
+                             stored[34], stored[35], stored[36]};
+    QVERIFY(stored == BuildPatternImage(ppg->doc().bitData, chooser.saveAs,
+                                        SaveHeaderSettings{}, when));
   }
 
   void receiveOpensNewDocuments() {

@@ -289,9 +289,13 @@ NQSIM_EXPORT long nqsim_read_memory(int n, unsigned char* out, size_t size) {
 
 NQSIM_EXPORT long nqsim_load_memory(int n, const unsigned char* data, size_t size) {
   if (n < 0 || n >= static_cast<int>(nqsim::kMemories) || data == nullptr) return -1;
-  const std::size_t used = std::min(size, nqsim::kMemorySize);
-  Sim().instrument.loadMemory(static_cast<std::size_t>(n), {data, used});
-  return static_cast<long>(used);
+  Sim().instrument.loadMemory(static_cast<std::size_t>(n), {data, size});
+  return static_cast<long>(size);
+}
+
+NQSIM_EXPORT long nqsim_memory_size(int n) {
+  if (n < 0 || n >= static_cast<int>(nqsim::kMemories)) return -1;
+  return static_cast<long>(Sim().instrument.memory(static_cast<std::size_t>(n)).size());
 }
 
 NQSIM_EXPORT void nqsim_ibdev_args(int args[6]) { std::copy(Sim().ibdevArgs, Sim().ibdevArgs + 6, args); }

@@ -41,6 +41,14 @@ std::optional<std::size_t> MemoryOf(std::string_view upper, std::string_view suf
 
 std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
+// "#" + digits + the count in that many digits, zeros in front.
+std::string BlockHeader(char digits, std::size_t count) {
+  std::string number = std::to_string(count);
+  const std::size_t width = static_cast<std::size_t>(digits - '0');
+  if (number.size() < width) number.insert(0, width - number.size(), '0');
+  return std::string{'#', digits} + number;
+}
+
 }  // namespace
 
 std::optional<Fault> ParseFault(std::string_view name) {
@@ -111,9 +119,7 @@ void Instrument::clear() {
 }
 
 void Instrument::loadMemory(std::size_t n, std::span<const std::uint8_t> bytes) {
-  auto& m = memories_.at(n);
-  const std::size_t used = std::min(bytes.size(), kMemorySize);
-  std::copy_n(bytes.begin(), used, m.begin());
+  memories_.at(n).assign(bytes.begin(), bytes.end());
 }
 
 void Instrument::receive(std::span<const std::uint8_t> bytes, bool endOfMessage) {
@@ -212,10 +218,12 @@ std::vector<std::uint8_t> Instrument::identityReply() const {
 std::vector<std::uint8_t> Instrument::memoryReply(std::size_t n) const {
   const auto& m = memories_[n];
   std::size_t length = m.size();
-  std::string header = "#800032768";
+  // The header announces what the memory holds: 32768 bytes for a waveform, more for a
+  // pattern's file image.
+  std::string header = BlockHeader('8', m.size());
   if (fault_ == Fault::ShortBlock) length /= 2;
-  if (fault_ == Fault::Hash7Header) header = "#70032768";
-  if (fault_ == Fault::BadCount) header = "#800O32768";
+  if (fault_ == Fault::Hash7Header) header = BlockHeader('7', m.size());
+  if (fault_ == Fault::BadCount) header[4] = 'O';  // "#800O32768"
   std::vector<std::uint8_t> reply = Bytes(header);
   reply.insert(reply.end(), m.begin(), m.begin() + static_cast<std::ptrdiff_t>(length));
   return reply;

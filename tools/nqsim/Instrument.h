@@ -1,6 +1,6 @@
 #pragma once
 // A model of the signal generator's remote interface, independent of the bus that carries
-// it: four waveform memories, the commands the editor uses, and the faults tests ask for.
+// it: four memories that each hold the last "#8" block stored into them, whatever its length, the commands the editor uses, and the faults tests ask for.
 // The bus adapters (the simulated GPIB driver here) feed it bytes and drain its replies.
 #include <array>
 #include <cstddef>
@@ -24,7 +24,7 @@ enum class Fault {
   GarbageIdentity,   // "*IDN?" answers bytes that are no comma list
   OneFieldIdentity,  // "*IDN?" answers a single field
   NoAck,             // "*OPC?" answers "+0"
-  ShortBlock,        // a memory query announces 32768 bytes and sends half
+  ShortBlock,        // a memory query announces the memory's length and sends half
   Hash7Header,       // a memory query answers a "#7" block
   BadCount,          // a memory query's byte count is not a number
 };
@@ -39,6 +39,7 @@ enum class AckFault { Refused, Silent };
 std::optional<AckFault> ParseAckFault(std::string_view name);
 
 inline constexpr std::size_t kMemories = 4;
+// A memory's length at power-on (a waveform's 16384 words, zero).
 inline constexpr std::size_t kMemorySize = 32768;
 inline constexpr std::string_view kDefaultIdentity = "NQSIM,NQ-2000,0,1.00";
 
@@ -63,6 +64,7 @@ class Instrument {
   void reset();
 
   std::span<const std::uint8_t> memory(std::size_t n) const { return memories_.at(n); }
+  // The memory holds exactly these bytes afterwards, as after storing a block of them.
   void loadMemory(std::size_t n, std::span<const std::uint8_t> bytes);
   // The parameter of the last byte-order command ("" when it had none).
   const std::string& byteOrder() const { return byteOrder_; }

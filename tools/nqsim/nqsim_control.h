@@ -34,9 +34,13 @@ void nqsim_set_identity(const char* line);
 size_t nqsim_write_count(void);
 long nqsim_write_size(size_t index);
 
-/* Copies memory n (0..3, 32768 bytes) out or in; returns the bytes copied or -1. */
+/* A memory holds the last block stored into it, whatever its length (32768 zero bytes at
+ * power-on). Copies memory n (0..3) out, at most size bytes, or replaces it with size bytes;
+ * returns the bytes copied or -1. */
 long nqsim_read_memory(int n, unsigned char* out, size_t size);
 long nqsim_load_memory(int n, const unsigned char* data, size_t size);
+/* The byte count of memory n, or -1. */
+long nqsim_memory_size(int n);
 
 /* The arguments of the last ibdev (board, pad, sad, tmo, eot, eos), the last ibtmo code and
  * whether the device is online (between ibdev and ibonl 0). */
@@ -52,6 +56,7 @@ typedef size_t (*nqsim_write_count_fn)(void);
 typedef long (*nqsim_write_size_fn)(size_t);
 typedef long (*nqsim_read_memory_fn)(int, unsigned char*, size_t);
 typedef long (*nqsim_load_memory_fn)(int, const unsigned char*, size_t);
+typedef long (*nqsim_memory_size_fn)(int);
 typedef void (*nqsim_ibdev_args_fn)(int*);
 typedef int (*nqsim_int_fn)(void);
 

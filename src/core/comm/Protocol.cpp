@@ -22,11 +22,11 @@ std::optional<std::string> DelimiterFor(int setting) {
   return std::nullopt;
 }
 
-std::string BuildStoreHeader(std::string_view memory) {
+std::string BuildStoreHeader(std::string_view memory, std::size_t count) {
   std::string header(kMemoryCommand);
   header += memory;
   header += " #8";
-  header += ZeroPad(static_cast<std::int32_t>(kBlockCount), 8);
+  header += ZeroPad(static_cast<std::int32_t>(count), 8);
   return header;
 }
 

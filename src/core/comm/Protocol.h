@@ -31,7 +31,7 @@ inline constexpr std::string_view kOpcQuery = "*OPC?";
 // After a GPIB block the query goes in lower case.
 inline constexpr std::string_view kOpcQueryLower = "*opc?";
 
-// The byte count that every store header announces, whatever the payload holds.
+// The byte count of a memory: a waveform's 16384 words, the count its store header announces.
 inline constexpr std::size_t kBlockCount = 32768;
 inline constexpr std::size_t kBlockWords = kBlockCount / 2;
 // The highest code a waveform sample takes; a memory word above it belongs to no waveform.
@@ -42,8 +42,11 @@ inline constexpr std::size_t kBlockHeaderLength = 10;
 // Delimiter setting 0 is CR LF, 1 is LF; any other value has no delimiter of its own.
 std::optional<std::string> DelimiterFor(int setting);
 
-// ":ARB:DATA:MEM" + memory + " #8" + "00032768" (25 characters for a one-digit memory).
-std::string BuildStoreHeader(std::string_view memory);
+// ":ARB:DATA:MEM" + memory + " #8" + count in eight digits: ":ARB:DATA:MEM0 #800032768" for
+// a waveform. A pattern goes as its file image, which is longer than a memory; its header
+// announces the image's own length, or the instrument would take the bytes past 32768 for
+// the next command.
+std::string BuildStoreHeader(std::string_view memory, std::size_t count = kBlockCount);
 // ":ARB:DATA:MEM" + memory + "?"; the caller appends the delimiter.
 std::string BuildFetchQuery(std::string_view memory);
 

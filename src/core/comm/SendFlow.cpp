@@ -55,7 +55,7 @@ bool SendViaGpib(const GpibTarget& target, std::string_view memory,
 
   panel.transferOk = true;
   panel.showTransferring();
-  if (!GpibWrite(g, BuildStoreHeader(memory))) {
+  if (!GpibWrite(g, BuildStoreHeader(memory, payload.size()))) {
     ShowGpibFailure(g, prompter);
     panel.transferOk = false;
   }
@@ -98,7 +98,8 @@ bool SendOverOpenPort(SerialLink& link, const SerialTarget& target, std::string_
 
   panel.transferOk = true;
   panel.showTransferring();
-  if (!SerialSendText(link, BuildStoreHeader(memory), true, timing)) panel.transferOk = false;
+  if (!SerialSendText(link, BuildStoreHeader(memory, payload.size()), true, timing))
+    panel.transferOk = false;
   const Sleeper sleep = [&timing](std::chrono::milliseconds ms) { SerialSleep(timing, ms); };
   // Each piece waits for room in the transmit buffer, so the progress follows the line and
   // Abort is taken while a piece waits.

@@ -1,8 +1,9 @@
 #pragma once
 // Trans > Send: the step-by-step sequences that write one payload into an instrument memory,
-// over GPIB or RS-232C. Every message goes through the prompter; the dialog's states, its
-// progress and Abort through the panel. Both return true when the instrument confirmed the
-// block (IMFMSG 14 was shown).
+// over GPIB or RS-232C. The payload is a waveform's 32768 bytes or a pattern's file image;
+// the store header announces its length. Every message goes through the prompter; the
+// dialog's states, its progress and Abort through the panel. Both return true when the
+// instrument confirmed the block (IMFMSG 14 was shown).
 #include <cstdint>
 #include <span>
 #include <string_view>

@@ -3,12 +3,14 @@
 
 #include "core/app/Prompter.h"
 #include "core/comm/Protocol.h"
+#include "core/files/PatternFile.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
 #include "ui/comm/TfrmTransCfg.h"
 #include "ui/comm/Tfrmreceiv.h"
 #include "ui/comm/Tfrmtrans.h"
 #include "ui/files/FileCommands.h"
+#include "ui/ppg/TfrmPpg.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveGenerateAction.h"
 
@@ -28,6 +30,15 @@ bool InterfaceConfigured(TMainForm& main) {
   return false;
 }
 
+// What the send writes: a waveform's samples, or a pattern's file image made under the
+// document's file name.
+std::vector<std::uint8_t> TransferPayloadOf(DocumentWindow& document) {
+  if (auto* wave = qobject_cast<TfrmWave*>(&document)) return BuildPayload(wave->doc().waveData);
+  const auto& pattern = static_cast<TfrmPpg&>(document);
+  return BuildPayload(BuildPatternImage(pattern.doc().bitData, document.fileName().toStdString(),
+                                        AppContext::instance().settings()));
+}
+
 }  // namespace
 
 bool EnsureSavedAsBinary(TMainForm& main, DocumentWindow& document) {
@@ -38,15 +49,15 @@ bool EnsureSavedAsBinary(TMainForm& main, DocumentWindow& document) {
 }
 
 void mnTransSendClick(TMainForm& main, DocumentWindow& document) {
-  // Only waveform documents exist as windows so far; a pattern document would send its
-  // pattern file image.
   auto* wave = qobject_cast<TfrmWave*>(&document);
-  if (!wave) return;
-  if (!RunCheckUndefinedTail(main, *wave)) return;
+  if (!wave && !qobject_cast<TfrmPpg*>(&document)) return;
+  // Every address of a pattern holds its bits: only a waveform can have an undrawn tail.
+  if (wave && !RunCheckUndefinedTail(main, *wave)) return;
   if (!EnsureSavedAsBinary(main, document)) return;
   if (!InterfaceConfigured(main)) return;
   if (main.documentCount() == 0) return;
-  Tfrmtrans::of(main).execWith(BuildPayload(wave->doc().waveData));
+  // Built after Save As, so that a pattern's image carries the name it was saved under.
+  Tfrmtrans::of(main).execWith(TransferPayloadOf(document));
 }
 
 void mnTransReceiveClick(TMainForm& main) {

@@ -5,8 +5,9 @@ namespace averoz {
 class DocumentWindow;
 class TMainForm;
 
-// Send->NQ: completes the waveform's undrawn tail, makes sure the document is saved as a data
-// file, then opens "Send to NQ" for it (or the interface set-up when it was never done).
+// Send->NQ: completes a waveform's undrawn tail, makes sure the document is saved as a data
+// file, then opens "Send to NQ" for it (or the interface set-up when it was never done). A
+// waveform sends its samples, a pattern its file image.
 void mnTransSendClick(TMainForm& main, DocumentWindow& document);
 // Receive<-NQ: opens "Receive from NQ" unless no more windows can be opened or the interface
 // was never set up.

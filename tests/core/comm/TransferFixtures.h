@@ -12,6 +12,7 @@
 #include "core/comm/Gpib.h"
 #include "core/comm/Protocol.h"
 #include "core/comm/TransferPanel.h"
+#include "core/files/PatternFile.h"
 #include "support/FakePrompter.h"
 #include "support/RecordingPanel.h"
 
@@ -31,6 +32,16 @@ inline std::vector<std::uint8_t> RampPayload(int seed) {
   for (std::size_t i = 0; i < samples.size(); ++i)
     samples[i] = static_cast<std::int32_t>((i * 7 + std::size_t(seed) * 131) % 4096);
   return BuildPayload(samples);
+}
+
+// A pattern's payload: the file image of six channels of distinct-looking bits, saved as
+// "pattern1.ppg" with the default header (70 bytes) at a fixed time.
+inline std::vector<std::uint8_t> PatternImage(int seed) {
+  std::vector<std::uint8_t> bits(std::size_t(kPatternChannels) * kPatternLength);
+  for (std::size_t i = 0; i < bits.size(); ++i)
+    bits[i] = static_cast<std::uint8_t>(((i * 2654435761u) >> (7 + seed % 5)) & 1);
+  return BuildPatternImage(bits, "/tmp/pattern1.ppg", SaveHeaderSettings{},
+                           LocalDateTime{2024, 5, 6, 7, 8, 9});
 }
 
 // The bytes with one word replaced (high byte first).

@@ -314,6 +314,25 @@ TEST_F(SimulatedGpib, BlockRoundTripInPieces) {
   EXPECT_EQ(words, samples);
 }
 
+// A block longer than a memory (a pattern's file image) is stored whole, and the memory
+// query answers it with a header that announces that length.
+TEST_F(SimulatedGpib, LongerBlockComesBackWithItsOwnLength) {
+  std::vector<std::uint8_t> image(70 + kBlockCount);
+  for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<std::uint8_t>(i * 31 + 7);
+  GpibState g;
+  ASSERT_TRUE(Connect(g));
+  ASSERT_TRUE(GpibWrite(g, BuildStoreHeader("3", image.size())));
+  ASSERT_TRUE(GpibWriteRaw(g, image));
+  ASSERT_TRUE(GpibQuery(g, "*opc?\n"));  // nothing of the image was left over as a command
+  EXPECT_EQ(g.reply, "+1\n");
+  const Received r = ReceiveMemory(g, "3");
+  GpibClose(g);
+  ASSERT_EQ(r.header.status, HeaderStatus::Ok);
+  EXPECT_EQ(r.header.count, image.size());
+  EXPECT_EQ(r.collect.end, CollectEnd::Complete);
+  EXPECT_EQ(r.bytes, image);
+}
+
 TEST_F(SimulatedGpib, BrokenBlocksDoNotDecode) {
   struct Case {
     const char* fault;

@@ -16,6 +16,8 @@ TEST(Protocol, CommandTexts) {
   EXPECT_EQ(BuildStoreHeader("0"), ":ARB:DATA:MEM0 #800032768");
   EXPECT_EQ(BuildStoreHeader("3"), ":ARB:DATA:MEM3 #800032768");
   EXPECT_EQ(BuildStoreHeader("0").size(), 25u);
+  // A pattern's file image announces its own length.
+  EXPECT_EQ(BuildStoreHeader("2", 32838), ":ARB:DATA:MEM2 #800032838");
   EXPECT_EQ(BuildFetchQuery("2"), ":ARB:DATA:MEM2?");
   EXPECT_EQ(DelimiterFor(0), "\r\n");
   EXPECT_EQ(DelimiterFor(1), "\n");

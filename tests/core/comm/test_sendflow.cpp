@@ -116,6 +116,24 @@ TEST(SerialSendCts, LfDelimiterAsksForTwentyFourAndThreeBytes) {
   EXPECT_EQ(link.readSizes, (std::vector<std::size_t>{24, 3, 3}));
 }
 
+// A pattern goes as its file image, 70 bytes longer than a memory: the header announces the
+// image's own length, so that no byte of it is taken for the next command.
+TEST(SerialSendPattern, HeaderAnnouncesTheLengthOfTheFileImage) {
+  ScriptedLink link;
+  link.replies = {"NQSIM,NQ-2000,0,1.00\r\n", "+1\r\n", "+1\r\n"};
+  SerialTarget target;
+  target.timing.sleep = [](std::chrono::milliseconds) {};
+  RecordingPanel panel;
+  FakePrompter prompter;
+  const auto image = PatternImage(1);
+  ASSERT_EQ(image.size(), 70u + kBlockCount);
+  EXPECT_TRUE(SendViaSerial(link, target, "1", image, panel, prompter));
+  ASSERT_GE(link.sentTexts.size(), 3u);
+  EXPECT_EQ(link.sentTexts[2], ":ARB:DATA:MEM1 #800032838");
+  EXPECT_EQ(link.sentTexts.back(), "*OPC?\r\n");
+  EXPECT_EQ(link.sentBytes, 7u + 27u + 25u + image.size() + 7u);
+}
+
 // A send over a line that carries one byte a millisecond (about 9600 bit/s), every wait on
 // the fake clock.
 class SerialSendPacing : public ::testing::Test {
@@ -194,6 +212,19 @@ TEST_F(GpibFlowTest, SendStoresTheBlockInTheChosenMemory) {
   EXPECT_EQ(panel.eventRuns, 101);
   EXPECT_EQ(sim.timeoutCode(), kGpibT3s);
   EXPECT_FALSE(sim.online());
+}
+
+TEST_F(GpibFlowTest, PatternImageIsStoredWholeBehindItsOwnLength) {
+  const auto image = PatternImage(2);
+  EXPECT_TRUE(SendViaGpib(target, "1", image, panel, prompter));
+  EXPECT_EQ(prompter.ids(), Ids{IMFMSG(14)});
+  // The instrument took exactly the announced bytes as the block and the rest as commands.
+  EXPECT_EQ(sim.memory(1), image);
+  // The header, 100 pieces of 328 and one of 38, then "*opc?".
+  std::vector<long> expected = {7, 16, 7, 25};
+  expected.insert(expected.end(), 100, 328);
+  expected.insert(expected.end(), {38, 7});
+  EXPECT_EQ(sim.writeSizes(), expected);
 }
 
 TEST_F(GpibFlowTest, SendWithLfDelimiter) {
@@ -343,6 +374,15 @@ TEST_F(SerialFlowTest, SendStoresTheBlockInTheChosenMemory) {
   EXPECT_EQ(panel.steps, 202);  // 201 pieces of 163 and one of 5
   EXPECT_FALSE(link->isOpen());
   EXPECT_EQ(link->readTimeout(), std::chrono::milliseconds{300});  // restored
+}
+
+TEST_F(SerialFlowTest, PatternImageIsStoredWholeBehindItsOwnLength) {
+  const auto image = PatternImage(3);
+  EXPECT_TRUE(SendViaSerial(*link, target, "2", image, panel, prompter));
+  EXPECT_EQ(prompter.ids(), Ids{IMFMSG(14)});
+  EXPECT_EQ(sim->memory(2), image);
+  EXPECT_EQ(sim->bytesReceived(), 7u + 27u + 25u + image.size() + 7u);
+  EXPECT_EQ(panel.steps, 201);  // 200 pieces of 164 and one of 38
 }
 
 TEST_F(SerialFlowTest, SendFailuresBeforeTheBlock) {
