@@ -83,6 +83,12 @@ void TfrmPpg::LoadColors() {
 void TfrmPpg::resizeEvent(QResizeEvent* event) {
   DocumentWindow::resizeEvent(event);
   view_->setGeometry(rect());
+  // The cursors start at the thirds of the first real view.
+  if (!cursorsPlaced_ && view_->geom().viewWidth > 1 && !doc_->xCursorOn) {
+    view_->PlaceInitialCursors();
+    cursorsPlaced_ = true;
+    if (IsActive()) ShowCursorReadouts();
+  }
 }
 
 void TfrmPpg::keyPressEvent(QKeyEvent* event) {

@@ -64,6 +64,7 @@ class TfrmPpg : public DocumentWindow {
 
   std::unique_ptr<PpgDoc> doc_;
   PpgView* view_;
+  bool cursorsPlaced_ = false;
 };
 
 }  // namespace averoz
