@@ -7,12 +7,13 @@
 #include <filesystem>
 
 #include "core/app/MessageCatalog.h"
+#include "core/app/SettingsLocation.h"
 
 namespace averoz::cli {
 namespace {
 
-// The folder of the running program; the settings file lives there whatever the working
-// folder is.
+// The folder of the running program; the settings file lives there (or in the user's
+// settings folder when it is not writable) whatever the working folder is.
 std::string ProgramFolder(const std::string& argv0) {
   char buffer[PATH_MAX];
   const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
@@ -24,7 +25,7 @@ std::string ProgramFolder(const std::string& argv0) {
 }  // namespace
 
 CliEnv::CliEnv(const std::string& argv0)
-    : settings_(ProgramFolder(argv0) + "/averoz.INI"),
+    : settings_(SettingsFilePath(ProgramFolder(argv0), kSettingsFileName)),
       language_(settings_.ReadString("View", "Language", "Japanese")) {}
 
 void CliEnv::Say(const Message& message) const {

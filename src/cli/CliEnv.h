@@ -1,6 +1,7 @@
 #pragma once
 // What every command of averoz-cli shares: the settings file "averoz.INI" in the program's
-// own folder, the language read from it, and messages on stderr in that language.
+// own folder (or the user's settings folder when that one is not writable), the language
+// read from it, and messages on stderr in that language.
 #include <string>
 
 #include "core/app/IniFile.h"

@@ -6,10 +6,11 @@
 
 #include "core/app/MessageCatalog.h"
 #include "core/app/Prompter.h"
+#include "core/app/SettingsLocation.h"
 
 namespace averoz {
 
-AppContext::AppContext() : settings_(besideExecutable(QStringLiteral(".INI")).toStdString()) {}
+AppContext::AppContext() : settings_(settingsPath().toStdString()) {}
 
 AppContext& AppContext::instance() {
   static AppContext context;
@@ -23,6 +24,12 @@ QString AppContext::text(MessageId id) const {
 QString AppContext::besideExecutable(const QString& extension) {
   const QFileInfo exe(QCoreApplication::applicationFilePath());
   return exe.absolutePath() + QLatin1Char('/') + exe.completeBaseName() + extension;
+}
+
+QString AppContext::settingsPath() {
+  const QFileInfo exe(QCoreApplication::applicationFilePath());
+  return QString::fromStdString(SettingsFilePath(exe.absolutePath().toStdString(),
+                                                 (exe.completeBaseName() + ".INI").toStdString()));
 }
 
 bool ReportSettingsWriteError(const IniWriteError& error) {

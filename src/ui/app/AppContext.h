@@ -1,5 +1,6 @@
 #pragma once
-// What every window shares: the settings file beside the executable and the language read
+// What every window shares: the settings file (beside the executable, or the user's one when
+// that folder is not writable; core/app/SettingsLocation.h) and the language read
 // once at the main window's first show.
 #include <QString>
 #include <string>
@@ -26,8 +27,10 @@ class AppContext {
   // The catalog text in the current language.
   QString text(MessageId id) const;
 
-  // The executable's path with its extension replaced (".INI", ".chm").
+  // The executable's path with its extension replaced (".INI").
   static QString besideExecutable(const QString& extension);
+  // The settings file the editor uses.
+  static QString settingsPath();
 
  private:
   AppContext();
