@@ -115,6 +115,8 @@ TfrmData::TfrmData(TMainForm& main)
   DGrid_->verticalHeader()->setDefaultSectionSize(18);
   DGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   DGrid_->verticalHeader()->setMinimumWidth(50);
+  // The narrow bit and mark columns: the header's own minimum follows the widest glyph.
+  DGrid_->horizontalHeader()->setMinimumSectionSize(16);
   LayOutColumns();
   DGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   DGrid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -258,6 +260,7 @@ void TfrmData::Bind(DocumentWindow& window) {
   if (!doc_) return;
   // A closing browsed document closes the browser.
   closing_ = connect(&window, &QObject::destroyed, this, [this] {
+    doc_->Forget();
     Unbind();
     hide();
   });

@@ -35,6 +35,8 @@ class BrowsedDoc {
 
   // nullptr once the window is gone.
   virtual DocumentWindow* window() const = 0;
+  // The window is being destroyed (its document may be gone already): never touch it again.
+  virtual void Forget() = 0;
   virtual std::string& browserKey() = 0;
   virtual int kind() const = 0;
   virtual BrowsedSelection selection() const = 0;

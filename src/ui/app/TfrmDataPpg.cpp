@@ -36,6 +36,7 @@ class BrowsedPattern : public BrowsedDoc {
   }
 
   DocumentWindow* window() const override { return window_.data(); }
+  void Forget() override { window_ = nullptr; }
   std::string& browserKey() override { return doc().browserKey; }
   int kind() const override { return PpgDoc::docKind; }
   BrowsedSelection selection() const override {

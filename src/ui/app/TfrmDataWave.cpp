@@ -23,10 +23,11 @@ class WaveTap : public WaveDocListener {
   WaveTap(TfrmWave& wave, TfrmData& browser) : browser_(browser), wave_(&wave) {
     wave.doc().SetListener(this);
   }
-  // A window that is gone took its document along: it needs no listener back.
   ~WaveTap() override {
     if (wave_) wave_->doc().SetListener(wave_.data());
   }
+  // The window is going and took its document along: nothing to give back.
+  void Forget() { wave_ = nullptr; }
   TfrmWave* window() const { return wave_.data(); }
 
   void DataChanged(int a, int b) override {
@@ -61,6 +62,7 @@ class BrowsedWave : public BrowsedDoc {
   BrowsedWave(TfrmWave& wave, TfrmData& browser) : tap_(wave, browser) {}
 
   DocumentWindow* window() const override { return tap_.window(); }
+  void Forget() override { tap_.Forget(); }
   std::string& browserKey() override { return doc().browserKey; }
   int kind() const override { return doc().docKind; }
   BrowsedSelection selection() const override {
