@@ -1,12 +1,14 @@
 // The data browser offscreen: filling the table from a completely drawn document (Data
-// View, Refresh), the row update of 1000 addresses after an edit below the refresh limit,
-// and the highlight following each step of a selection drag in the waveform window.
+// View, Refresh) and from a pattern document, the row update of 1000 addresses after an
+// edit below the refresh limit, and the highlight following each step of a selection drag
+// in the waveform window.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 
 #include "ui/app/TMainForm.h"
 #include "ui/app/TfrmData.h"
+#include "ui/ppg/TfrmPpg.h"
 #include "ui/wave/TfrmWave.h"
 #include "QtBenchMain.h"
 
@@ -41,6 +43,23 @@ static void BM_FillFullDocument(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FillFullDocument)->Unit(benchmark::kMillisecond);
+
+// Every address a different word: 16384 rows of bits, "Dec" and "Hex".
+static void BM_FillPatternDocument(benchmark::State& state) {
+  averoz::TMainForm form;
+  form.show();
+  averoz::TfrmPpg* ppg = form.FileNewPPG1Execute();
+  averoz::PpgDoc& doc = ppg->doc();
+  for (int a = 0; a < doc.dataLen; ++a)
+    for (int ch = 0; ch < averoz::kPpgChannels; ++ch) doc.bit(ch, a) = (a >> ch) & 1;
+  averoz::TfrmData& browser = averoz::TfrmData::instance(form);
+  for (auto _ : state) {
+    browser.FillBrowser(*ppg);
+    QCoreApplication::processEvents();
+  }
+  ppg->setSaved(true);
+}
+BENCHMARK(BM_FillPatternDocument)->Unit(benchmark::kMillisecond);
 
 static void BM_RowUpdate1000(benchmark::State& state) {
   Browsed b;

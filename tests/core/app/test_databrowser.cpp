@@ -106,3 +106,31 @@ TEST(DataBrowserSave, PatternWordsAndPairs) {
   EXPECT_EQ(PatternHex(5), "05");
   EXPECT_EQ(PatternHex(63), "3F");
 }
+
+TEST(DataBrowserPattern, RowTexts) {
+  // ch1 and ch3 set: column 7 is ch1, column 5 ch3.
+  std::string row;
+  for (int column = 2; column <= 9; ++column) row += PatternCellText(5, 5, column) + " ";
+  EXPECT_EQ(row, "0 0 0 1 0 1 5 05 ");
+  EXPECT_EQ(PatternCellText(0b100000, 63, 2), "1");  // ch6 first
+  EXPECT_EQ(PatternCellText(0b100000, 63, 7), "0");
+  // after the browser's undo the bits and the word texts may differ
+  EXPECT_EQ(PatternCellText(0, 54, 8), "54");
+  EXPECT_EQ(PatternCellText(0, 54, 9), "36");
+}
+
+TEST(DataBrowserPattern, SaveChecks) {
+  const PatternSaveCheck ok = CheckPatternSave("111000", true);
+  EXPECT_EQ(ok.word, 56);  // the first character is channel 6
+  EXPECT_FALSE(ok.askPair);
+  EXPECT_FALSE(ok.error);
+  EXPECT_TRUE(CheckPatternSave("110110", true).askPair);
+  EXPECT_EQ(CheckPatternSave("110110", true).word, 54);
+  EXPECT_FALSE(CheckPatternSave("110110", false).askPair);
+  for (const char* bad : {"12", "1100a1", "0000000", " 11100"}) {
+    const PatternSaveCheck refused = CheckPatternSave(bad, true);
+    EXPECT_EQ(refused.error, ERRMSG(3)) << bad;
+    EXPECT_FALSE(refused.word) << bad;
+    EXPECT_FALSE(refused.askPair) << bad;
+  }
+}
