@@ -73,7 +73,8 @@ class TestCommandSurface : public QObject {
     QCOMPARE(form->action("EditClear1")->shortcut(), QKeySequence(Qt::Key_Delete));
     QCOMPARE(form->action("mnWaveSup")->text(), QString("SCurveUp"));
     QCOMPARE(form->action("mnTransSend")->statusTip(), QString("Send Data to XJ"));
-    QVERIFY(!form->action("mnFileSaveUSB")->isVisible());
+    QVERIFY(form->action("mnFileSaveUSB")->isVisible());
+    QCOMPARE(form->action("mnFileSaveUSB")->statusTip(), QString("Save To USB Memory"));
     QVERIFY(!form->action("mnMathLen")->isVisible());
     // Every tool button has an icon and a hint.
     for (QToolButton* b : form->findChildren<QToolButton*>()) {

@@ -203,8 +203,11 @@ void TMainForm::CreateMenus() {
   file->addAction(fileClose);
   file->addAction(fileSave);
   file->addAction(fileSaveAs);
-  RouteToDocument(item(file, "mnFileSaveUSB", "Save To USB Memory(&U)"));
-  action("mnFileSaveUSB")->setVisible(false);
+  // Offered in the menu: it is what a user carrying waveforms on a stick looks for.
+  QAction* saveUsb = item(file, "mnFileSaveUSB", "Save To USB Memory(&U)");
+  saveUsb->setStatusTip(QStringLiteral("Save To USB Memory"));
+  saveUsb->setToolTip(QStringLiteral("Save To USB Memory"));
+  RouteToDocument(saveUsb);
   separator(file, "N2")->setEnabled(false);
   for (int slot = 1; slot <= RecentFiles::kSlots; ++slot) {
     QAction* recent = item(file, QStringLiteral("mnFileLastFile%1").arg(slot).toLatin1().constData(),

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/app/RecentFiles.h"
@@ -88,6 +89,8 @@ class TMainForm : public QMainWindow, public DocumentHost {
   // Menus and read-outs for the kind of the active document (W = waveform, P = pattern).
   void ApplyDocumentLayout(const DocumentWindow& document);
   const RecentFiles& recentFiles() const { return recentFiles_; }
+  // The drive of the last USB-memory export; forgotten when the last document closes.
+  std::string& usbDrive() { return usbDrive_; }
   int modCount() const { return modCount_; }
   int oprCount() const { return oprCount_; }
   int ppgCount() const { return ppgCount_; }
@@ -142,7 +145,7 @@ class TMainForm : public QMainWindow, public DocumentHost {
   int modCount_ = 1;
   int oprCount_ = 0;
   int ppgCount_ = 0;
-  QString usbDrive_;
+  std::string usbDrive_;
   std::int32_t refreshLimit_ = 40000;
   bool settingsLoaded_ = false;
   bool showingToolBars_ = false;  // the program shows or hides tool bars, not the user

@@ -10,6 +10,7 @@
 #include "core/files/OpenRules.h"
 #include "core/files/SaveFlow.h"
 #include "core/files/TextImport.h"
+#include "core/files/UsbExport.h"
 #include "core/files/WaveFile.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
@@ -18,6 +19,7 @@
 #include "ui/files/PatternOpen.h"
 #include "ui/files/PreviewDialog.h"
 #include "ui/files/SavableWave.h"
+#include "ui/files/TfrmDrv.h"
 #include "ui/ppg/TfrmPpg.h"
 #include "ui/files/Tfrmdatasel.h"
 #include "ui/files/Tfrminfo.h"
@@ -88,7 +90,39 @@ void ImportText(TMainForm& main, const std::string& path) {
   OpenReadData(main, 0, path, r.samples, r.count);
 }
 
+// The save flow's view of a document window; nullptr for a window that saves nothing.
+std::unique_ptr<SavableDocument> SavableOf(TMainForm& main, DocumentWindow& document) {
+  if (auto* wave = qobject_cast<TfrmWave*>(&document))
+    return std::make_unique<SavableWave>(*wave, FileServices::of(main).fillDialog(),
+                                         main.prompter());
+  if (auto* pattern = qobject_cast<TfrmPpg*>(&document))
+    return std::make_unique<SavablePattern>(*pattern);
+  return nullptr;
+}
+
+SaveContext MakeSaveContext(TMainForm& main) {
+  AppContext& app = AppContext::instance();
+  return {main.prompter(), FileServices::of(main).chooser(), app.settings(), app.language(),
+          [&main](const std::string& path) { main.AddRecentFile(QString::fromStdString(path)); },
+          [](bool busy) {
+            if (busy)
+              QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            else
+              QGuiApplication::restoreOverrideCursor();
+          }};
+}
+
 }  // namespace
+
+// File > Open's decision by extension, for a chosen file that is not open yet.
+static void OpenByExtension(TMainForm& main, const std::string& path) {
+  if (OpensAsPattern(path))
+    OpenPatternFile(main, path);
+  else if (OpensAsBinaryWave(path))
+    ReadBinaryWave(main, path, 0, false);
+  else
+    ImportText(main, path);
+}
 
 void FileOpen1Execute(TMainForm& main) {
   if (RefuseAtWindowLimit(main)) return;
@@ -96,12 +130,7 @@ void FileOpen1Execute(TMainForm& main) {
       FileServices::of(main).chooser().Open(OpenDialogRequest{OpenFilter(), 1, {}});
   if (!chosen || chosen->empty()) return;
   if (main.FindOpenDocument(QString::fromStdString(*chosen))) return;
-  if (OpensAsPattern(*chosen))
-    OpenPatternFile(main, *chosen);
-  else if (OpensAsBinaryWave(*chosen))
-    ReadBinaryWave(main, *chosen, 0, false);
-  else
-    ImportText(main, *chosen);
+  OpenByExtension(main, *chosen);
 }
 
 void OpenRecentFile(TMainForm& main, int slot) {
@@ -121,32 +150,35 @@ void OpenRecentFile(TMainForm& main, int slot) {
     ReadBinaryWave(main, path, RecentFileKind(path), true);
 }
 
+void OpenGivenFile(TMainForm& main, const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    main.prompter().warn(ERRMSG(17));
+    return;
+  }
+  if (main.FindOpenDocument(QString::fromStdString(path)) || RefuseAtWindowLimit(main)) return;
+  OpenByExtension(main, path);
+}
+
 bool SaveDocument(TMainForm& main, DocumentWindow& document, bool saveAs) {
-  FileServices& services = FileServices::of(main);
-  AppContext& app = AppContext::instance();
-  std::unique_ptr<SavableDocument> savable;
-  if (auto* wave = qobject_cast<TfrmWave*>(&document))
-    savable = std::make_unique<SavableWave>(*wave, services.fillDialog(), main.prompter());
-  else if (auto* pattern = qobject_cast<TfrmPpg*>(&document))
-    savable = std::make_unique<SavablePattern>(*pattern);
-  else
-    return document.isSaved();
-  SavableDocument& target = *savable;
-  SaveContext ctx{main.prompter(), services.chooser(), app.settings(), app.language(),
-                  [&main](const std::string& path) {
-                    main.AddRecentFile(QString::fromStdString(path));
-                  },
-                  [](bool busy) {
-                    if (busy)
-                      QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-                    else
-                      QGuiApplication::restoreOverrideCursor();
-                  }};
+  std::unique_ptr<SavableDocument> savable = SavableOf(main, document);
+  if (!savable) return document.isSaved();
+  SaveContext ctx = MakeSaveContext(main);
   if (saveAs)
-    SaveAs(target, {}, ctx);
+    SaveAs(*savable, {}, ctx);
   else
-    Save(target, ctx);
+    Save(*savable, ctx);
   return document.isSaved();
+}
+
+void mnFileSaveUSBClick(TMainForm& main, DocumentWindow& document) {
+  std::unique_ptr<SavableDocument> savable = SavableOf(main, document);
+  if (!savable) return;
+  SaveContext ctx = MakeSaveContext(main);
+  FileServices& services = FileServices::of(main);
+  TfrmDrv& dialog = services.driveDialog();
+  SaveToUsb(*savable, main.usbDrive(), services.drives(), dialog, ctx);
+  dialog.ResetFolder();
 }
 
 void InstallFileCommands(TMainForm& main) {
@@ -155,6 +187,7 @@ void InstallFileCommands(TMainForm& main) {
   if (main.property(kInstalled).toBool()) return;
   main.setProperty(kInstalled, true);
   main.setSaveHandler([&main](DocumentWindow& doc) { return SaveDocument(main, doc, false); });
+  main.setCommandHandler(QStringLiteral("mnFileSaveUSB"), mnFileSaveUSBClick);
   if (QAction* open = main.action(QStringLiteral("FileOpen1")))
     QObject::connect(open, &QAction::triggered, &main, [&main] { FileOpen1Execute(main); });
   if (QAction* saveAs = main.action(QStringLiteral("FileSaveAs1")))

@@ -1,8 +1,10 @@
 #include "ui/files/FileServices.h"
 
+#include "platform/RemovableDrives.h"
 #include "ui/app/QtPrompter.h"
 #include "ui/app/TMainForm.h"
 #include "ui/files/QtFileChooser.h"
+#include "ui/files/TfrmDrv.h"
 #include "ui/files/Tfrmdatasel.h"
 #include "ui/files/Tfrminfo.h"
 #include "ui/wave/TfrmParam.h"
@@ -23,7 +25,10 @@ Dialog& OwnDialog(TMainForm& main, const char* name) {
 }  // namespace
 
 FileServices::FileServices(TMainForm& main)
-    : QObject(&main), main_(main), ownChooser_(std::make_unique<QtFileChooser>(&main)) {
+    : QObject(&main),
+      main_(main),
+      ownChooser_(std::make_unique<QtFileChooser>(&main)),
+      ownDrives_(std::make_unique<RemovableDrives>()) {
   setObjectName(QLatin1String(kObjectName));
 }
 
@@ -57,5 +62,11 @@ Prompter& FileServices::importPrompter() {
   if (!importPrompter_) importPrompter_ = std::make_unique<QtPrompter>(&statusWindow());
   return *importPrompter_;
 }
+
+RemovableDriveList& FileServices::drives() {
+  return drivesOverride_ ? *drivesOverride_ : *ownDrives_;
+}
+
+TfrmDrv& FileServices::driveDialog() { return OwnDialog<TfrmDrv>(main_, "frmDrv"); }
 
 }  // namespace averoz

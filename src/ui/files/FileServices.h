@@ -1,6 +1,7 @@
 #pragma once
 // The dialogs the file commands of one main window use: the file chooser, the preview, the
-// import status window and the Set Parameters dialog that fills an undrawn tail. Each is
+// import status window, the Set Parameters dialog that fills an undrawn tail, the drive
+// dialog and the list of removable drives of the USB-memory export. Each is
 // made once, on first use, as a child of the main window; tests put scripted ones in.
 #include <QObject>
 #include <memory>
@@ -10,6 +11,8 @@ namespace averoz {
 class FileChooser;
 class ParamDialog;
 class PreviewDialog;
+class RemovableDriveList;
+class TfrmDrv;
 class Prompter;
 class QtPrompter;
 class TMainForm;
@@ -28,11 +31,14 @@ class FileServices : public QObject {
   // The questions of a text import: they stand above the status window, which stays on
   // top, and take the keyboard. A prompter put into the main window (tests) is used as it is.
   Prompter& importPrompter();
+  RemovableDriveList& drives();
+  TfrmDrv& driveDialog();
 
   // nullptr returns to the window's own dialog.
   void setChooser(FileChooser* chooser) { chooserOverride_ = chooser; }
   void setPreview(PreviewDialog* preview) { previewOverride_ = preview; }
   void setFillDialog(ParamDialog* dialog) { fillOverride_ = dialog; }
+  void setDrives(RemovableDriveList* drives) { drivesOverride_ = drives; }
 
  private:
   explicit FileServices(TMainForm& main);
@@ -43,6 +49,8 @@ class FileServices : public QObject {
   FileChooser* chooserOverride_ = nullptr;
   PreviewDialog* previewOverride_ = nullptr;
   ParamDialog* fillOverride_ = nullptr;
+  std::unique_ptr<RemovableDriveList> ownDrives_;
+  RemovableDriveList* drivesOverride_ = nullptr;
   std::unique_ptr<QtPrompter> importPrompter_;
 };
 
