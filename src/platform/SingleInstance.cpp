@@ -10,14 +10,18 @@ SingleInstance::SingleInstance() : lock_(std::make_unique<QLockFile>(lockPath())
   lock_->setStaleLockTime(0);
 }
 
-QString SingleInstance::lockPath() {
-  // The runtime folder when the session has one; asking QStandardPaths without it would
-  // print a warning, and a second instance must end silently.
+// The runtime folder when the session has one; asking QStandardPaths without it would
+// print a warning, and a second instance must end silently.
+static QString RuntimePath(const char* suffix) {
   QString dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
   if (dir.isEmpty()) dir = QDir::tempPath();
   QDir().mkpath(dir);
-  return dir + QStringLiteral("/EX_Mutex-%1.lock").arg(::getuid());
+  return dir + QStringLiteral("/EX_Mutex-%1").arg(::getuid()) + QLatin1String(suffix);
 }
+
+QString SingleInstance::lockPath() { return RuntimePath(".lock"); }
+
+QString SingleInstance::socketPath() { return RuntimePath(".socket"); }
 
 bool SingleInstance::acquire() { return lock_->tryLock(0); }
 
