@@ -16,7 +16,7 @@
 #include <set>
 
 #include "core/wave/WaveDocFixtures.h"
-#include "support/FakePrompter.h"
+#include "support/BrowserFixture.h"
 #include "support/ToolBarInput.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/BrowserModel.h"
@@ -27,26 +27,13 @@
 
 using namespace averoz;
 
-class TestDataBrowser : public QObject {
+class TestDataBrowser : public QObject, public test::BrowserFixture {
   Q_OBJECT
-  QString iniPath = AppContext::besideExecutable(".INI");
-  std::unique_ptr<TMainForm> form;
-  test::FakePrompter prompter;
-  QStringList confirmations;
-  bool confirmAnswer = true;
 
   // A shown main window with one document drawn 0..99, samples 10..19 protected block 1
   // (a triangle), browsed.
   TfrmWave* start(const QByteArray& ini = {}) {
-    if (!ini.isEmpty()) {
-      QFile f(iniPath);
-      if (!f.open(QIODevice::WriteOnly)) return nullptr;
-      f.write(ini);
-    }
-    form = std::make_unique<TMainForm>();
-    form->setPrompter(&prompter);
-    form->show();
-    form->LoadSettings();
+    if (!openForm(ini)) return nullptr;
     TfrmWave* wave = form->FileNewMod1Execute();
     WaveDoc& doc = wave->doc();
     test::DrawTo(doc, 99);
@@ -62,7 +49,6 @@ class TestDataBrowser : public QObject {
     form->action("mnViewData")->trigger();
     return wave;
   }
-  TfrmData& browser() { return TfrmData::instance(*form); }
   // Cursor mode with the X cursors at x1 and x2, reported as the window reports a move.
   static void placeXCursors(TfrmWave& wave, int x1, int x2) {
     wave.SetCursorMode(true);
@@ -70,14 +56,6 @@ class TestDataBrowser : public QObject {
     wave.doc().csrX2 = x2;
     wave.doc().NotifyCursorsChanged();
   }
-  // A value typed into edData and saved.
-  void saveValue(const QString& value) {
-    child<QLineEdit>("edData")->setText(value);
-    child<QPushButton>("bnsave")->click();
-  }
-  QString cell(int row, int column) { return browser().model().text(row, column); }
-  template <typename T>
-  T* child(const char* name) { return browser().findChild<T*>(name); }
 
   // The rows the table highlights, top to bottom.
   QList<int> highlighted() {
@@ -102,12 +80,6 @@ class TestDataBrowser : public QObject {
     QVERIFY2(b, button);
     b->click();
   }
-  void clickRow(int row) {
-    QTableView* grid = browser().grid();
-    grid->scrollTo(browser().model().index(row, 1));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(browser().model().index(row, 1)).center());
-  }
   // One turn of the wheel over the table: 120 is one notch up.
   void wheel(int delta) {
     QWidget* viewport = browser().grid()->viewport();
@@ -125,25 +97,8 @@ class TestDataBrowser : public QObject {
   }
 
  private slots:
-  void init() {
-    QFile::remove(iniPath);
-    prompter = test::FakePrompter();
-    confirmations.clear();
-    confirmAnswer = true;
-    TfrmData::setConfirm([this](const QString& text) {
-      confirmations << text;
-      return confirmAnswer;
-    });
-    AppContext::instance().setLanguage("Japanese");
-  }
-  void cleanup() {
-    if (form) {
-      for (DocumentWindow* d : form->documents()) d->setSaved(true);
-      form.reset();
-    }
-    TfrmData::setConfirm(nullptr);
-    QFile::remove(iniPath);
-  }
+  void init() { initBrowserTest(); }
+  void cleanup() { cleanupBrowserTest(); }
 
   void dataViewFillsTheTable() {
     TfrmWave* wave = start();

@@ -4,88 +4,36 @@
 // asks before breaking the pair inversion, and the browser's Undo.
 #include <QAction>
 #include <QDialog>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableView>
 #include <QToolButton>
-#include <QtTest>
 
-#include "support/FakePrompter.h"
-#include "ui/app/AppContext.h"
-#include "ui/app/BrowserModel.h"
-#include "ui/app/TMainForm.h"
-#include "ui/app/TfrmData.h"
+#include "support/BrowserFixture.h"
 #include "ui/ppg/PpgView.h"
 #include "ui/ppg/TfrmPpg.h"
 #include "ui/wave/Mousepad.h"
 
 using namespace averoz;
 
-class TestDataBrowserPpg : public QObject {
+class TestDataBrowserPpg : public QObject, public test::BrowserFixture {
   Q_OBJECT
-  QString iniPath = AppContext::besideExecutable(".INI");
-  std::unique_ptr<TMainForm> form;
-  test::FakePrompter prompter;
-  QStringList confirmations;
 
   // A shown main window with a new pattern document from File > New > PPG.
   TfrmPpg* start(const QByteArray& ini = {}) {
-    if (!ini.isEmpty()) {
-      QFile f(iniPath);
-      if (!f.open(QIODevice::WriteOnly)) return nullptr;
-      f.write(ini);
-    }
-    form = std::make_unique<TMainForm>();
-    form->setPrompter(&prompter);
-    form->resize(1000, 700);
-    form->show();
-    form->LoadSettings();
+    if (!openForm(ini)) return nullptr;
     form->action("FileNewPPG1")->trigger();
     QCoreApplication::processEvents();
     return qobject_cast<TfrmPpg*>(form->activeDocument());
   }
-  TfrmData& browser() { return TfrmData::instance(*form); }
-  QString cell(int row, int column) { return browser().model().text(row, column); }
   // Columns 2..9 of a row, joined by spaces.
   QString row(int r) {
     QStringList texts;
     for (int c = 2; c < BrowserModel::kPatternColumns; ++c) texts << cell(r, c);
     return texts.join(' ');
   }
-  template <typename T>
-  T* child(const char* name) { return browser().findChild<T*>(name); }
-  void saveValue(const QString& value) {
-    child<QLineEdit>("edData")->setText(value);
-    child<QPushButton>("bnsave")->click();
-  }
-  void clickRow(int r) {
-    QTableView* grid = browser().grid();
-    grid->scrollTo(browser().model().index(r, 1));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(browser().model().index(r, 1)).center());
-  }
 
  private slots:
-  void init() {
-    QFile::remove(iniPath);
-    prompter = test::FakePrompter();
-    confirmations.clear();
-    TfrmData::setConfirm([this](const QString& text) {
-      confirmations << text;
-      return true;
-    });
-    AppContext::instance().setLanguage("Japanese");
-  }
-  void cleanup() {
-    if (form) {
-      for (DocumentWindow* d : form->documents()) d->setSaved(true);
-      form.reset();
-    }
-    TfrmData::setConfirm(nullptr);
-    QFile::remove(iniPath);
-  }
+  void init() { initBrowserTest(); }
+  void cleanup() { cleanupBrowserTest(); }
 
   void keyMFillsTheWordTable() {
     TfrmPpg* w = start();

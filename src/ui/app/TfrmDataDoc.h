@@ -8,9 +8,10 @@
 #include <optional>
 #include <string>
 
+#include "ui/app/BrowserModel.h"
+
 namespace averoz {
 
-class BrowserModel;
 class DocumentWindow;
 class TfrmData;
 class TfrmPpg;
@@ -61,6 +62,27 @@ class BrowsedDoc {
   // The document's undo (its reports of the restored range are the browser's to ignore).
   virtual void Undo() = 0;
   virtual void ResetSelection() = 0;
+};
+
+// What both kinds do alike on their document type: the key, the X cursors, the table.
+template <typename Doc>
+class BrowsedDocOf : public BrowsedDoc {
+ public:
+  std::string& browserKey() override { return doc().browserKey; }
+  int kind() const override { return doc().docKind; }
+  BrowsedCursors cursors() const override { return {doc().xCursorOn, doc().csrX1, doc().csrX2}; }
+  void Fill(BrowserModel& model) const override { model.Fill(doc()); }
+  void UpdateRows(BrowserModel& model, int a, int b) const override {
+    model.UpdateRows(doc(), a, b);
+  }
+  void CopyValues(BrowserModel& model, int first, int last) const override {
+    model.CopyValues(doc(), first, last);
+  }
+  void Undo() override { doc().RestoreUndo(); }
+  void ResetSelection() override { doc().ResetSelection(); }
+
+ protected:
+  virtual Doc& doc() const = 0;
 };
 
 std::unique_ptr<BrowsedDoc> BrowseWave(TfrmWave& window, TfrmData& browser);

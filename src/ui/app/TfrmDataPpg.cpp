@@ -18,7 +18,7 @@ namespace averoz {
 
 namespace {
 
-class BrowsedPattern : public BrowsedDoc {
+class BrowsedPattern : public BrowsedDocOf<PpgDoc> {
  public:
   BrowsedPattern(TfrmPpg& window, TfrmData& browser) : window_(&window) {
     PpgView* view = window.view();
@@ -37,20 +37,10 @@ class BrowsedPattern : public BrowsedDoc {
 
   DocumentWindow* window() const override { return window_.data(); }
   void Forget() override { window_ = nullptr; }
-  std::string& browserKey() override { return doc().browserKey; }
-  int kind() const override { return PpgDoc::docKind; }
   BrowsedSelection selection() const override {
     return {doc().rangeSelected, doc().selBegin.x, doc().selEnd.x};
   }
-  BrowsedCursors cursors() const override { return {doc().xCursorOn, doc().csrX1, doc().csrX2}; }
 
-  void Fill(BrowserModel& model) const override { model.Fill(doc()); }
-  void UpdateRows(BrowserModel& model, int a, int b) const override {
-    model.UpdateRows(doc(), a, b);
-  }
-  void CopyValues(BrowserModel& model, int first, int last) const override {
-    model.CopyValues(doc(), first, last);
-  }
 
   std::optional<std::int32_t> CheckSave(const std::string& value, int, int,
                                         const BrowserModel&) override {
@@ -97,11 +87,9 @@ class BrowsedPattern : public BrowsedDoc {
     }
     d.CommitEdit(first, last);  // the view redraws, and the change must be saved
   }
-  void Undo() override { doc().RestoreUndo(); }
-  void ResetSelection() override { doc().ResetSelection(); }
 
  private:
-  PpgDoc& doc() const { return window_->doc(); }
+  PpgDoc& doc() const override { return window_->doc(); }
 
   QPointer<TfrmPpg> window_;
   std::vector<QMetaObject::Connection> links_;

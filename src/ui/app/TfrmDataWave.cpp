@@ -57,26 +57,16 @@ class WaveTap : public WaveDocListener {
   QPointer<TfrmWave> wave_;
 };
 
-class BrowsedWave : public BrowsedDoc {
+class BrowsedWave : public BrowsedDocOf<WaveDoc> {
  public:
   BrowsedWave(TfrmWave& wave, TfrmData& browser) : tap_(wave, browser) {}
 
   DocumentWindow* window() const override { return tap_.window(); }
   void Forget() override { tap_.Forget(); }
-  std::string& browserKey() override { return doc().browserKey; }
-  int kind() const override { return doc().docKind; }
   BrowsedSelection selection() const override {
     return {doc().rangeSelected, doc().selBegin, doc().selEnd};
   }
-  BrowsedCursors cursors() const override { return {doc().xCursorOn, doc().csrX1, doc().csrX2}; }
 
-  void Fill(BrowserModel& model) const override { model.Fill(doc()); }
-  void UpdateRows(BrowserModel& model, int a, int b) const override {
-    model.UpdateRows(doc(), a, b);
-  }
-  void CopyValues(BrowserModel& model, int first, int last) const override {
-    model.CopyValues(doc(), first, last);
-  }
 
   std::optional<std::int32_t> CheckSave(const std::string& value, int first, int last,
                                         const BrowserModel& model) override {
@@ -111,11 +101,9 @@ class BrowsedWave : public BrowsedDoc {
     std::fill(d.blockNo.begin() + first, d.blockNo.begin() + last + 1, kBlockFree);
     d.CommitEdit(first, last);  // the window repaints, and the change must be saved
   }
-  void Undo() override { doc().RestoreUndo(); }
-  void ResetSelection() override { doc().ResetSelection(); }
 
  private:
-  WaveDoc& doc() const { return tap_.window()->doc(); }
+  WaveDoc& doc() const override { return tap_.window()->doc(); }
 
   WaveTap tap_;
 };
