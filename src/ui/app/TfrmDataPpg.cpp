@@ -41,7 +41,6 @@ class BrowsedPattern : public BrowsedDocOf<PpgDoc> {
     return {doc().rangeSelected, doc().selBegin.x, doc().selEnd.x};
   }
 
-
   std::optional<std::int32_t> CheckSave(const std::string& value, int, int,
                                         const BrowserModel&) override {
     DocumentHost& host = *window_->host();

@@ -67,7 +67,6 @@ class BrowsedWave : public BrowsedDocOf<WaveDoc> {
     return {doc().rangeSelected, doc().selBegin, doc().selEnd};
   }
 
-
   std::optional<std::int32_t> CheckSave(const std::string& value, int first, int last,
                                         const BrowserModel& model) override {
     const WaveSaveCheck check = CheckWaveSave(value, first, last, model.values(), model.blocks());
