@@ -5,47 +5,24 @@
 #include <filesystem>
 
 #include "core/files/RemovableMedia.h"
-#include "support/TempDir.h"
+#include "support/FakeSysBlock.h"
 
 namespace averoz {
 namespace {
 
-namespace fs = std::filesystem;
-
 // sda: an internal SATA disk; sdb: a USB stick that reports the removable flag as 0, as USB
 // hard disks and many sticks do; mmcblk0: a card with the flag and no partition table;
 // loop0: an image file.
-class FakeSys {
+class FakeSys : public test::FakeSysBlock {
  public:
-  test::TempDir dir;
-  fs::path root = dir.path() / "sys";
-
   FakeSys() {
     Disk("8:2", "devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda", "0",
          "sda2");
     Disk("8:17",
          "devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb",
          "0", "sdb1");
-    Disk("179:0", "devices/platform/soc/mmc_host/mmc0/mmc0:0001/block/mmcblk0", "1", "");
-    Disk("7:0", "devices/virtual/block/loop0", "0", "");
-  }
-
- private:
-  // A disk with its removable flag and, when named, one partition; dev/block/<major:minor>
-  // links to the one that is mounted, relative like the kernel's links.
-  void Disk(const std::string& majorMinor, const std::string& diskPath, const std::string& flag,
-            const std::string& partition) {
-    const fs::path disk = root / diskPath;
-    fs::create_directories(disk);
-    test::WriteText((disk / "removable").string(), flag + "\n");
-    fs::path target = disk;
-    if (!partition.empty()) {
-      target = disk / partition;
-      fs::create_directories(target);
-      test::WriteText((target / "partition").string(), "1\n");
-    }
-    fs::create_directories(root / "dev/block");
-    fs::create_symlink(fs::path("../..") / fs::relative(target, root), root / "dev/block" / majorMinor);
+    Disk("179:0", "devices/platform/soc/mmc_host/mmc0/mmc0:0001/block/mmcblk0", "1");
+    Disk("7:0", "devices/virtual/block/loop0", "0");
   }
 };
 
