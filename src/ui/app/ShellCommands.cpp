@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -107,9 +106,10 @@ void TMainForm::mnEditCopyImageClick() {
   if (DocumentWindow* doc = activeDocument()) QApplication::clipboard()->setPixmap(doc->grab());
 }
 
+// The HTML user guide in the desktop's browser.
 void TMainForm::mnHelpIndexClick() {
-  const QString help = AppContext::besideExecutable(QStringLiteral(".chm"));
-  if (!QFileInfo::exists(help) || !OpenWithDefaultViewer(help)) prompter().warn(ERRMSG(29));
+  const QString guide = FindUserGuide(QCoreApplication::applicationDirPath());
+  if (guide.isEmpty() || !OpenWithDefaultViewer(guide)) prompter().warn(ERRMSG(29));
 }
 
 // Side by side in one row (horizontal) or stacked in one column (vertical), as the window
