@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -23,6 +24,7 @@
 #include "ui/files/FileChooser.h"
 #include "ui/files/FileCommands.h"
 #include "ui/files/FileServices.h"
+#include "ui/ppg/PpgChannelHeader.h"
 #include "ui/ppg/PpgView.h"
 #include "ui/ppg/TfrmPpg.h"
 #include "ui/wave/Mousepad.h"
@@ -160,6 +162,20 @@ class TestPpgWindow : public QObject, public test::MainWindowFixture {
     form->action("PalletePpgDispOrd1")->trigger();
     QCOMPARE(int(w->doc().chOrder[1]), 1);
     QVERIFY(!w->doc().rangeSelected);
+  }
+
+  void chViewFromAHeaderReordersTheRows() {
+    TfrmPpg* w = NewPattern();
+    w->doc().SetSelection({0, 0}, {9, 0});
+    OnDialog("frmchdisp", [](QDialog& d) {
+      QTest::mouseClick(d.findChild<QPushButton*>("bnpair"), Qt::LeftButton);
+      QTest::mouseClick(d.findChild<QPushButton*>("bnOK"), Qt::LeftButton);
+    });
+    QTest::mouseClick(w->findChild<QWidget*>("pn3"), Qt::RightButton);
+    const std::array<std::uint8_t, 6> pair{0, 3, 1, 4, 2, 5};
+    QCOMPARE(w->doc().chOrder, pair);
+    QVERIFY(!w->doc().rangeSelected);
+    QCOMPARE(w->findChild<PpgChannelHeader*>("pn2")->caption(), QString("CH4"));
   }
 
   void saveAndOpenAgain() {

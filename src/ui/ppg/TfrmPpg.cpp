@@ -60,7 +60,11 @@ TfrmPpg::TfrmPpg(DocumentHost* host)
   LoadColors();
 }
 
-TfrmPpg::~TfrmPpg() { ToolBarBinding::instance().Release(this); }
+TfrmPpg::~TfrmPpg() {
+  ToolBarBinding::instance().Release(this);
+  // The view leaves the document as its listener: it goes while the document is there.
+  delete view_;
+}
 
 void TfrmPpg::showInitialSize() {
   if (QWidget* frame = parentWidget()) frame->resize(kInitialWidth, kInitialHeight);

@@ -63,6 +63,7 @@ void TfrmPpg::SetEditMode(int mode) {
   if (mode == kSelectMode) doc_->xCursorOn = false;
   view_->SetEditMode(mode);
   view_->PlaceCursors();
+  emit view_->cursorsChanged();  // the data browser's X1/X2 marks follow
   if (!IsActive()) return;
   ShowToolChecks();
   ShowCursorReadouts();
