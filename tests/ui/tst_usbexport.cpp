@@ -16,6 +16,7 @@
 #include "core/files/UsbExport.h"
 #include "core/files/WaveFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/FakeDrives.h"
 #include "support/TempDir.h"
 #include "ui/files/FileChooser.h"
 #include "ui/files/FileServices.h"
@@ -27,12 +28,7 @@ using namespace averoz;
 namespace {
 
 namespace fs = std::filesystem;
-
-class FakeDrives : public RemovableDriveList {
- public:
-  std::vector<RemovableDrive> drives;
-  std::vector<RemovableDrive> List() const override { return drives; }
-};
+using test::FakeDrives;
 
 // The save dialog answers from a queue; an empty queue cancels.
 class SaveChooser : public FileChooser {

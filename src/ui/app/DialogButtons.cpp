@@ -1,6 +1,7 @@
 #include "ui/app/DialogButtons.h"
 
 #include <QDialog>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 namespace averoz {
@@ -14,6 +15,15 @@ OkCancelButtons MakeOkCancelButtons(QDialog* dialog) {
   QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
   QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
   return {ok, cancel};
+}
+
+QHBoxLayout* OkCancelRow(QDialog* dialog) {
+  const auto [ok, cancel] = MakeOkCancelButtons(dialog);
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  return row;
 }
 
 }  // namespace averoz

@@ -1,10 +1,8 @@
 #include "ui/files/TfrmDrv.h"
 
 #include <QFileSystemModel>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -52,17 +50,12 @@ TfrmDrv::TfrmDrv(QWidget* parent)
   // It only shows where the export goes; the folder is fixed per document kind.
   DirectoryListBox1_->setEnabled(false);
 
-  const auto [bnOK, bnCancel] = MakeOkCancelButtons(this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(bnOK);
-  buttons->addWidget(bnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label1);
   layout->addWidget(listDrv_);
   layout->addWidget(label2);
   layout->addWidget(DirectoryListBox1_, 1);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelRow(this));
   resize(360, 320);
   ResetFolder();
 }

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -46,18 +45,12 @@ Tfrmdatasel::Tfrmdatasel(QWidget* parent)
                      {QStringLiteral("Binary"), QStringLiteral("Decimal"), QStringLiteral("Hex")},
                      rgfmtItems_);
 
-  const auto [bnOK, bnCancel] = MakeOkCancelButtons(this);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(bnOK);
-  buttons->addWidget(bnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);
   layout->addWidget(panel, 1);
   layout->addWidget(rgsel_);
   layout->addWidget(rgfmt_);
-  layout->addLayout(buttons);
+  layout->addLayout(OkCancelRow(this));
   resize(420, 240);
 }
 

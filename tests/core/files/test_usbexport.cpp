@@ -11,18 +11,14 @@
 #include "core/files/SaveFakes.h"
 #include "core/files/UsbExport.h"
 #include "core/files/WaveFile.h"
+#include "support/FakeDrives.h"
 
 namespace averoz {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FakeDrives;
 using test::FakeDocument;
-
-class FakeDrives : public RemovableDriveList {
- public:
-  std::vector<RemovableDrive> drives;
-  std::vector<RemovableDrive> List() const override { return drives; }
-};
 
 class FakeDriveDialog : public DriveDialog {
  public:
