@@ -16,6 +16,23 @@ install(FILES ${CMAKE_SOURCE_DIR}/share/desktop/averoz.svg
 install(FILES ${CMAKE_SOURCE_DIR}/share/desktop/averoz.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
+# Refresh the desktop's caches of the prefix, so a file manager knows the types at once; a
+# staged install (DESTDIR, packaging) leaves that to the package's own triggers.
+install(CODE "set(averoz_share \"${CMAKE_INSTALL_DATADIR}\")")
+install(CODE [[
+  if(NOT DEFINED ENV{DESTDIR} OR "$ENV{DESTDIR}" STREQUAL "")
+    set(share "${CMAKE_INSTALL_PREFIX}/${averoz_share}")
+    find_program(averoz_update_mime update-mime-database)
+    find_program(averoz_update_desktop update-desktop-database)
+    if(averoz_update_mime)
+      execute_process(COMMAND ${averoz_update_mime} "${share}/mime")
+    endif()
+    if(averoz_update_desktop)
+      execute_process(COMMAND ${averoz_update_desktop} "${share}/applications")
+    endif()
+  endif()
+]])
+
 # The guide beside the programs of the build tree, where the editor run from there finds it.
 add_custom_target(averoz_help ALL
   COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/share/help ${CMAKE_BINARY_DIR}/help

@@ -31,8 +31,9 @@ desktop-file-validate "$prefix/share/applications/averoz.desktop" || fail "deskt
 # A desktop that knows nothing but the system's types and this prefix.
 export XDG_DATA_HOME="$prefix/share" XDG_DATA_DIRS=/usr/share
 unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
-update-mime-database "$prefix/share/mime"
-update-desktop-database "$prefix/share/applications"
+# The install refreshed the MIME and desktop caches of the prefix itself.
+[ -f "$prefix/share/mime/mime.cache" ] || fail "the MIME cache of the prefix was not made"
+[ -f "$prefix/share/applications/mimeinfo.cache" ] || fail "the desktop cache was not made"
 
 data=$tmp/data
 mkdir "$data"
