@@ -31,6 +31,8 @@ int main(int argc, char* argv[]) {
   averoz::InstanceServer server;
   server.listen(averoz::SingleInstance::socketPath());
   QApplication::setApplicationName(QStringLiteral("VI Ved Averoz"));
+  // The window belongs to averoz.desktop: the desktop shows its icon and name for it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("averoz"));
 
   averoz::TMainForm mainForm;
   mainForm.CreateStartupDocument();
