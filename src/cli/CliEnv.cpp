@@ -24,8 +24,9 @@ std::string ProgramFolder(const std::string& argv0) {
 
 }  // namespace
 
-CliEnv::CliEnv(const std::string& argv0)
-    : settings_(SettingsFilePath(ProgramFolder(argv0), kSettingsFileName)),
+CliEnv::CliEnv(const std::string& argv0, const std::string& settingsFile)
+    : settings_(settingsFile.empty() ? SettingsFilePath(ProgramFolder(argv0), kSettingsFileName)
+                                     : settingsFile),
       language_(settings_.ReadString("View", "Language", "Japanese")) {}
 
 void CliEnv::Say(const Message& message) const {

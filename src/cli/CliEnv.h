@@ -14,8 +14,9 @@ enum ExitCode { kExitOk = 0, kExitRefused = 1, kExitUsage = 2 };
 
 class CliEnv {
  public:
-  // argv0 is the fallback when the running program's path cannot be found.
-  explicit CliEnv(const std::string& argv0);
+  // argv0 is the fallback when the running program's path cannot be found. A non-empty
+  // settingsFile (--settings) is read instead of the program's own settings file.
+  explicit CliEnv(const std::string& argv0, const std::string& settingsFile = {});
 
   const IniFile& settings() const { return settings_; }
   const std::string& language() const { return language_; }

@@ -33,7 +33,12 @@ constexpr const char* kUsage =
     "       equ|not src=C dest=C   and|or|xor src=C,C[,...] dest=C   [start=S len=N]\n"
     "       rotate|shift src=C[,...] dir=left|right [n=K] [start=S len=N]\n"
     "       autoinvert on [derive=1,2,3] | autoinvert off\n"
-    "       rows: 1-based display rows (2 or 2-4); channels 1..6\n";
+    "       rows: 1-based display rows (2 or 2-4); channels 1..6\n"
+    "       averoz-cli identify [--via gpib|serial]\n"
+    "       averoz-cli send FILE --memory N [--via gpib|serial]   (FILE: .awf .ope .csv .ppg)\n"
+    "       averoz-cli receive OUT --memory N [--via gpib|serial]   (OUT: .awf .ope .csv)\n"
+    "N:     memory 0..3; --via defaults to gpib\n"
+    "every command: [--settings FILE] reads FILE instead of averoz.INI beside the program\n";
 
 // "--fill CODE" as typed; the code is checked after the usage.
 struct FillOption {
@@ -78,15 +83,6 @@ int Finish(WaveDoc& doc, const std::string& out, std::optional<std::int32_t> fil
            const CliEnv& env) {
   if (!CompleteTail(doc, fill, env)) return kExitRefused;
   return WriteWaveOutput(doc, out, env) ? kExitOk : kExitRefused;
-}
-
-// The read samples placed as an opened document holds them: the rest stays undrawn.
-void Place(const WaveInput& in, WaveDoc& doc) {
-  const int count = std::min(in.count, doc.dataLen);
-  for (int i = 0; i < count; ++i) {
-    doc.waveData[std::size_t(i)] = in.samples[std::size_t(i)];
-    doc.blockNo[std::size_t(i)] = kBlockFree;
-  }
 }
 
 // Set Parameters as the options fill it in: OK with the given values, the default length
@@ -160,7 +156,7 @@ int Convert(Args args, const CliEnv& env) {
   WaveInput in;
   if (!ReadWaveInput(args[0], env, in)) return kExitRefused;
   WaveDoc doc;
-  Place(in, doc);
+  PlaceWaveInput(in, doc);
   return Finish(doc, args[1], fill, env);
 }
 

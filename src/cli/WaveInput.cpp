@@ -1,5 +1,7 @@
 #include "cli/WaveInput.h"
 
+#include <algorithm>
+
 #include "core/files/FileNames.h"
 #include "core/files/TextImport.h"
 
@@ -46,6 +48,14 @@ bool ReadWaveInput(const std::string& path, const CliEnv& env, WaveInput& out) {
   out.count = r.count;
   out.samples = std::move(r.samples);
   return true;
+}
+
+void PlaceWaveInput(const WaveInput& in, WaveDoc& doc) {
+  const int count = std::min(in.count, doc.dataLen);
+  for (int i = 0; i < count; ++i) {
+    doc.waveData[std::size_t(i)] = in.samples[std::size_t(i)];
+    doc.blockNo[std::size_t(i)] = kBlockFree;
+  }
 }
 
 }  // namespace averoz::cli

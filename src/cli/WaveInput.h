@@ -7,6 +7,7 @@
 
 #include "cli/CliEnv.h"
 #include "core/files/WaveFile.h"
+#include "core/wave/WaveDoc.h"
 
 namespace averoz::cli {
 
@@ -24,5 +25,8 @@ int BinaryKindOf(const std::string& path);
 // False, with the reason on stderr, when the file is refused (wrong format, no valid data,
 // unreadable).
 bool ReadWaveInput(const std::string& path, const CliEnv& env, WaveInput& out);
+
+// The read samples placed as an opened document holds them: the rest stays undrawn.
+void PlaceWaveInput(const WaveInput& in, WaveDoc& doc);
 
 }  // namespace averoz::cli

@@ -1,0 +1,219 @@
+#include "cli/InstrumentCommands.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "cli/CliPanel.h"
+#include "cli/PatternInput.h"
+#include "cli/WaveInput.h"
+#include "cli/WaveOutput.h"
+#include "core/comm/Gpib.h"
+#include "core/comm/Protocol.h"
+#include "core/comm/ReceiveFlow.h"
+#include "core/comm/SendFlow.h"
+#include "core/comm/TransferSettings.h"
+#include "core/comm/TransferSteps.h"
+#include "core/files/FileNames.h"
+#include "core/files/PatternFile.h"
+#include "platform/PosixSerialLink.h"
+
+namespace averoz::cli {
+namespace {
+
+struct TransferArgs {
+  std::string file;    // FILE of send, OUT of receive
+  std::string memory;  // "0".."3"
+  bool serial = false;
+};
+
+// [FILE] [--memory N] [--via gpib|serial]; withFile: FILE and --memory are required.
+bool ParseTransferArgs(const Args& args, bool withFile, TransferArgs& out, std::string& usage) {
+  std::optional<std::string> memory, via;
+  std::vector<std::string> words;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a != "--memory" && a != "--via") {
+      if (a.rfind("--", 0) == 0) {
+        usage = "unknown option " + a;
+        return false;
+      }
+      words.push_back(a);
+      continue;
+    }
+    auto& slot = a == "--memory" ? memory : via;
+    if (slot || i + 1 == args.size()) {
+      usage = a + (slot ? " given twice" : " needs a value");
+      return false;
+    }
+    slot = args[++i];
+  }
+  if (via && *via != "gpib" && *via != "serial") {
+    usage = "--via takes gpib or serial";
+    return false;
+  }
+  out.serial = via && *via == "serial";
+  if (!withFile) {
+    if (!words.empty() || memory) usage = "identify takes only --via";
+    return usage.empty();
+  }
+  if (words.size() != 1) {
+    usage = "one file expected";
+    return false;
+  }
+  if (!memory || memory->size() != 1 || (*memory)[0] < '0' || (*memory)[0] > '3') {
+    usage = "--memory takes 0, 1, 2 or 3";
+    return false;
+  }
+  out.file = words[0];
+  out.memory = *memory;
+  return true;
+}
+
+// The interface has never been set up while the GPIB address is missing: IMFMSG 10.
+bool InterfaceConfigured(const CliEnv& env) {
+  if (env.settings().ReadInteger("GPIB", "Address", -1) != -1) return true;
+  env.Say(IMFMSG(10));
+  return false;
+}
+
+GpibTarget GpibTargetOf(const CliEnv& env, const TransferSettings& s) {
+  return GpibTarget{GpibLibraryName(env.settings()), s.boardId, s.gpibAddress, s.gpibDelimiter,
+                    s.modelNumber};
+}
+
+SerialTarget SerialTargetOf(const TransferSettings& s) {
+  return SerialTarget{SerialSettingsOf(s), s.rsDelimiter, s.modelNumber, SerialTiming{}};
+}
+
+// Remembers the bytes of the last read, so that the identity the sequence read can be shown.
+class ReplyTap final : public SerialLink {
+ public:
+  explicit ReplyTap(SerialLink& link) : link_(link) {}
+  void open(const SerialSettings& s) override { link_.open(s); }
+  bool isOpen() const override { return link_.isOpen(); }
+  void close() override { link_.close(); }
+  bool send(std::span<const std::uint8_t> bytes) override { return link_.send(bytes); }
+  std::size_t pendingBytes() const override { return link_.pendingBytes(); }
+  long read(std::span<std::uint8_t> buffer) override {
+    const long n = link_.read(buffer);
+    last.assign(buffer.begin(), buffer.begin() + std::max(n, 0L));
+    return n;
+  }
+  void setReadTimeout(std::chrono::milliseconds t) override { link_.setReadTimeout(t); }
+  std::chrono::milliseconds readTimeout() const override { return link_.readTimeout(); }
+  CtsState ctsState() const override { return link_.ctsState(); }
+
+  std::string last;
+
+ private:
+  SerialLink& link_;
+};
+
+// The identity line on stdout, without its delimiter.
+void PrintIdentity(std::string reply) {
+  while (!reply.empty() && (reply.back() == '\n' || reply.back() == '\r' || reply.back() == '\0'))
+    reply.pop_back();
+  std::printf("%s\n", reply.c_str());
+}
+
+// The payload the send dialog would get for the file: a waveform's samples (its undrawn tail
+// refused) or a pattern's file image made under the file's name.
+bool PayloadOf(const std::string& path, const CliEnv& env, std::vector<std::uint8_t>& payload) {
+  if (IsPatternInput(path)) {
+    PatternReadResult r;
+    if (!ReadPatternInput(path, env, r)) return false;
+    payload = BuildPayload(BuildPatternImage(r.bits, path, env.settings()));
+    return true;
+  }
+  WaveInput in;
+  if (!ReadWaveInput(path, env, in)) return false;
+  WaveDoc doc;
+  PlaceWaveInput(in, doc);
+  if (!CompleteTail(doc, std::nullopt, env)) return false;
+  payload = BuildPayload(doc.waveData);
+  return true;
+}
+
+}  // namespace
+
+int Identify(const Args& args, const CliEnv& env) {
+  TransferArgs a;
+  std::string usage;
+  if (!ParseTransferArgs(args, false, a, usage)) return Usage(usage);
+  if (!InterfaceConfigured(env)) return kExitRefused;
+  const TransferSettings s = LoadTransferSettings(env.settings());
+  CliPanel panel(env);  // Ctrl+C waits for the device to be put back
+  CliPrompter prompter(env);
+  bool ok = false;
+  if (!a.serial) {
+    GpibState g;
+    ok = GpibConnect(g, GpibTargetOf(env, s), prompter);
+    if (ok) PrintIdentity(g.reply);
+    GpibClose(g);
+  } else {
+    PosixSerialLink port(env.settings());
+    ReplyTap link(port);
+    try {
+      link.open(SerialSettingsOf(s));
+      ok = SerialIdentify(link, SerialTargetOf(s), true, prompter);
+      if (ok) PrintIdentity(link.last);
+    } catch (const SerialError& e) {
+      prompter.showText(e.what(), Icon::Warning);
+    }
+    link.close();
+  }
+  return ok && !CliPanel::interrupted() ? kExitOk : kExitRefused;
+}
+
+int Send(const Args& args, const CliEnv& env) {
+  TransferArgs a;
+  std::string usage;
+  if (!ParseTransferArgs(args, true, a, usage)) return Usage(usage);
+  const std::string ext = LowerAscii(ExtensionOf(a.file));
+  if (ext != ".awf" && ext != ".ope" && ext != ".csv" && ext != ".ppg")
+    return Usage("send takes a .awf, .ope, .csv or .ppg file");
+  std::vector<std::uint8_t> payload;
+  if (!PayloadOf(a.file, env, payload)) return kExitRefused;
+  if (!InterfaceConfigured(env)) return kExitRefused;
+  const TransferSettings s = LoadTransferSettings(env.settings());
+  CliPanel panel(env);
+  CliPrompter prompter(env);
+  bool ok = false;
+  if (!a.serial) {
+    ok = SendViaGpib(GpibTargetOf(env, s), a.memory, payload, panel, prompter);
+  } else {
+    PosixSerialLink link(env.settings());
+    ok = SendViaSerial(link, SerialTargetOf(s), a.memory, payload, panel, prompter);
+  }
+  return ok ? kExitOk : kExitRefused;
+}
+
+int Receive(const Args& args, const CliEnv& env) {
+  TransferArgs a;
+  std::string usage;
+  if (!ParseTransferArgs(args, true, a, usage)) return Usage(usage);
+  if (!IsOutputPath(a.file)) return Usage("OUT must end in .awf, .ope or .csv");
+  if (!InterfaceConfigured(env)) return kExitRefused;
+  const TransferSettings s = LoadTransferSettings(env.settings());
+  CliPanel panel(env);
+  CliPrompter prompter(env);
+  std::vector<std::int32_t> words;
+  int result = 0;
+  if (!a.serial) {
+    result = ReceiveViaGpib(GpibTargetOf(env, s), a.memory, panel, prompter, words);
+  } else {
+    PosixSerialLink link(env.settings());
+    result = ReceiveViaSerial(link, SerialTargetOf(s), a.memory, panel, prompter, words);
+  }
+  if (const auto message = ReceiveResultMessage(result)) {
+    prompter.warn(*message);
+    return kExitRefused;
+  }
+  // An abort that came after the last piece still leaves OUT as it was.
+  if (CliPanel::interrupted()) return kExitRefused;
+  WaveDoc doc;
+  doc.waveData.assign(words.begin(), words.end());
+  return WriteWaveOutput(doc, a.file, env) ? kExitOk : kExitRefused;
+}
+
+}  // namespace averoz::cli

@@ -1,0 +1,129 @@
+#!/bin/sh
+# averoz-cli identify, send and receive against the simulated instrument: over GPIB through
+# the simulated driver library named in the settings, over RS-232C through nqsim-serial on a
+# pseudo-terminal. Faults come from the simulator; Ctrl+C aborts a slow serial transfer.
+# usage: transfer_test.sh PATH/TO/averoz-cli   (NQSIM_GPIB_LIBRARY and NQSIM_SERIAL set)
+. "$(dirname "$0")/cli_common.sh"
+: "${NQSIM_GPIB_LIBRARY:?the simulated GPIB library}" "${NQSIM_SERIAL:?nqsim-serial}"
+SIM=
+stop_sim() { [ -z "$SIM" ] || { kill "$SIM"; wait "$SIM" 2>/dev/null; }; SIM=; }
+trap 'stop_sim; rm -rf "$WORK"' EXIT
+
+# expect CODE ARGS...: averoz-cli with stdout in out.txt and stderr in err.txt.
+expect() {
+  want=$1; shift
+  "$CLI" "$@" > out.txt 2> err.txt
+  got=$?
+  [ "$got" -eq "$want" ] || fail "$* gave exit $got, expected $want: $(cat err.txt)"
+}
+absent() { [ ! -e "$1" ] || fail "$1 was written: $2"; }
+same_samples() {
+  "$CLI" dump "$1" > a.txt && "$CLI" dump "$2" > b.txt && cmp -s a.txt b.txt ||
+    fail "$1 and $2 hold different samples"
+}
+
+"$CLI" gen wave.awf sine len=8192 ramp len=8192 > /dev/null 2>&1 || fail "gen wave.awf"
+"$CLI" dump wave.awf > wave.txt
+printf '0\n' > tail.csv  # one sample: the rest of the memory is undrawn
+"$CLI" ppg pat.ppg clock rows=1 start=0 len=1000 period=4 duty=50 > /dev/null 2>&1 || fail "ppg"
+
+# ---- the command line ----------------------------------------------------------------------
+settings '[View]' 'Language=Japanese'
+expect 1 identify
+err_has "転送設定をして下さい。"
+expect 2 send wave.awf
+expect 2 send wave.awf --memory 4
+expect 2 send wave.awf --memory 1 --via lan
+expect 2 send wave.txt --memory 1
+expect 2 receive out.txt --memory 1
+expect 2 identify --settings missing.ini
+expect 2 identify extra
+
+# ---- GPIB: the library named in the settings beside the program -----------------------------
+settings '[GPIB]' 'Address=4' "Library=$NQSIM_GPIB_LIBRARY"
+expect 0 identify
+[ "$(cat out.txt)" = "NQSIM,NQ-2000,0,1.00" ] || fail "identity printed: $(cat out.txt)"
+expect 0 send wave.awf --memory 1
+err_has "転送完了しました"
+expect 0 send pat.ppg --memory 3 --via gpib
+err_has "転送完了しました"
+expect 1 send tail.csv --memory 1
+err_has "未編集部分の値を設定して下さい。"
+# Each run loads the library afresh, which powers the simulated memories on as zeros.
+for out in g.awf g.ope g.csv; do
+  expect 0 receive "$out" --memory 1
+  [ "$("$CLI" dump "$out" | sort -u)" = "0" ] || fail "$out: not the memory's zeros"
+done
+# One fault per step: no reply, a refused identity, no "+1", a block cut short, a bad header.
+NQSIM_FAULT=silent expect 1 identify
+NQSIM_FAULT=garbage_idn expect 1 send wave.awf --memory 0
+err_has "この機種には対応していません"
+NQSIM_FAULT=no_ack expect 1 send wave.awf --memory 0
+err_has "転送中断または失敗しました"
+for fault in silent garbage_idn no_ack short_block hash7; do
+  NQSIM_FAULT=$fault expect 1 receive "bad_$fault.awf" --memory 0
+  absent "bad_$fault.awf" "GPIB receive with $fault"
+done
+
+# ---- RS-232C: COM1 mapped to the simulator's pseudo-terminal, settings named by --settings ----
+printf '%s\n' '[GPIB]' 'Address=4' '[RS]' 'Port=0' 'Rate=4' "COM1=$WORK/tty" > rs.ini
+# start_sim [OPTION...]: a fresh simulator behind $WORK/tty.
+start_sim() {
+  stop_sim
+  rm -f "$WORK/tty"
+  "$NQSIM_SERIAL" --link "$WORK/tty" "$@" > sim.txt &
+  SIM=$!
+  n=0
+  while [ ! -e "$WORK/tty" ] && [ $n -lt 100 ]; do sleep 0.1; n=$((n + 1)); done
+}
+start_sim
+expect 0 identify --via serial --settings rs.ini
+[ "$(cat out.txt)" = "NQSIM,NQ-2000,0,1.00" ] || fail "serial identity printed: $(cat out.txt)"
+expect 0 send wave.awf --memory 2 --via serial --settings rs.ini
+err_has "転送完了しました"
+expect 0 receive back.ope --memory 2 --via serial --settings rs.ini
+same_samples back.ope wave.awf
+expect 0 receive back.csv --settings rs.ini --memory 2 --via serial
+same_samples back.csv wave.awf
+# A pattern's memory holds its file image, which is no waveform: nothing is written.
+expect 0 send pat.ppg --memory 3 --via serial --settings rs.ini
+expect 1 receive patback.awf --memory 3 --via serial --settings rs.ini
+err_has "ファイル形式が違います。"
+absent patback.awf "a pattern memory received as a waveform"
+
+start_sim --fault silent
+expect 1 identify --via serial --settings rs.ini
+err_has "通信エラーです"
+start_sim --fault garbage_idn
+expect 1 send wave.awf --memory 0 --via serial --settings rs.ini
+err_has "この機種には対応していません"
+start_sim --fault no_ack
+expect 1 receive bad.awf --memory 0 --via serial --settings rs.ini
+err_has "転送中断または失敗しました"
+absent bad.awf "serial receive without +1"
+
+# ---- Ctrl+C: a block at 1200 bit/s takes minutes; SIGINT aborts it at once --------------------
+# interrupt ARGS...: runs averoz-cli in the background, sends SIGINT once the block is on its
+# way, and leaves the exit code in $got.
+interrupt() {
+  "$CLI" "$@" > out.txt 2> err.txt &
+  pid=$!
+  n=0
+  until grep -qF "転送しています" err.txt || [ $n -ge 100 ]; do sleep 0.1; n=$((n + 1)); done
+  kill -INT "$pid"
+  wait "$pid"
+  got=$?
+}
+start_sim --rate 1200
+cp wave.awf kept.awf
+interrupt receive kept.awf --memory 2 --via serial --settings rs.ini
+[ "$got" -eq 1 ] || fail "interrupted receive gave exit $got: $(cat err.txt)"
+err_has "秒以上待つか"
+cmp -s kept.awf wave.awf || fail "an interrupted receive changed OUT"
+start_sim --rate 1200
+interrupt send wave.awf --memory 2 --via serial --settings rs.ini
+[ "$got" -eq 1 ] || fail "interrupted send gave exit $got: $(cat err.txt)"
+err_has "転送中断または失敗しました"
+stop_sim
+
+finish transfer_test
