@@ -45,8 +45,6 @@ CliPanel::~CliPanel() {
 bool CliPanel::interrupted() { return gInterrupted != 0; }
 
 void CliPanel::showTransferring() {
-  // Ctrl+C before the block started: the transfer is aborted before its first piece.
-  if (interrupted()) transferOk = false;
   abortable_ = true;
   env_.Say(IMFMSG(12));
 }

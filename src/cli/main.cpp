@@ -41,15 +41,17 @@ bool TakeSettings(Args& args, std::string& file, std::string& usage) {
 
 int main(int argc, char** argv) {
   using namespace averoz::cli;
-  if (argc < 2) return Usage("no command");
-  const std::string command = argv[1];
-  Args args(argv + 2, argv + argc);
+  // --settings may stand before the command too.
+  Args args(argv + 1, argv + argc);
+  std::string settingsFile, usage;
+  if (!TakeSettings(args, settingsFile, usage)) return Usage(usage);
+  if (args.empty()) return Usage("no command");
+  const std::string command = args.front();
+  args.erase(args.begin());
   if (command == "-h" || command == "--help") {
     Usage({});
     return kExitOk;
   }
-  std::string settingsFile, usage;
-  if (!TakeSettings(args, settingsFile, usage)) return Usage(usage);
   const CliEnv env(argv[0], settingsFile);
   if (command == "dump") return Dump(args, env);
   if (command == "info") return Info(args, env);

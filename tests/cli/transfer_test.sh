@@ -45,6 +45,11 @@ expect 0 identify
 [ "$(cat out.txt)" = "NQSIM,NQ-2000,0,1.00" ] || fail "identity printed: $(cat out.txt)"
 expect 0 send wave.awf --memory 1
 err_has "転送完了しました"
+# --settings replaces the file beside the program, before or after the command, for any command.
+printf '%s\n' '[View]' 'Language=Japanese' > bare.ini
+expect 1 --settings bare.ini identify
+err_has "転送設定をして下さい。"
+expect 0 dump wave.awf --settings bare.ini
 expect 0 send pat.ppg --memory 3 --via gpib
 err_has "転送完了しました"
 expect 1 send tail.csv --memory 1
