@@ -71,7 +71,7 @@ for fault in silent garbage_idn no_ack short_block hash7; do
 done
 
 # ---- RS-232C: COM1 mapped to the simulator's pseudo-terminal, settings named by --settings ----
-printf '%s\n' '[GPIB]' 'Address=4' '[RS]' 'Port=0' 'Rate=4' "COM1=$WORK/tty" > rs.ini
+printf '%s\n' '[GPIB]' 'Address=4' '[RS]' 'Port=0' 'Rate=4' 'Stopbit=1' "COM1=$WORK/tty" > rs.ini
 # start_sim [OPTION...]: a fresh simulator behind $WORK/tty.
 start_sim() {
   stop_sim
@@ -84,6 +84,11 @@ start_sim() {
 start_sim
 expect 0 identify --via serial --settings rs.ini
 [ "$(cat out.txt)" = "NQSIM,NQ-2000,0,1.00" ] || fail "serial identity printed: $(cat out.txt)"
+# The line the port left set up: 19200 bit/s, two stop bits, RTS/CTS handshake, raw.
+stty -F "$WORK/tty" -a > line.txt
+for want in "speed 19200 baud" " cstopb" " crtscts" " -icanon" " -echo "; do
+  grep -qF -- "$want" line.txt || fail "serial line lacks \"$want\": $(cat line.txt)"
+done
 expect 0 send wave.awf --memory 2 --via serial --settings rs.ini
 err_has "転送完了しました"
 expect 0 receive back.ope --memory 2 --via serial --settings rs.ini
@@ -106,6 +111,9 @@ start_sim --fault no_ack
 expect 1 receive bad.awf --memory 0 --via serial --settings rs.ini
 err_has "転送中断または失敗しました"
 absent bad.awf "serial receive without +1"
+start_sim --fault hash7
+expect 1 receive bad.awf --memory 0 --via serial --settings rs.ini
+absent bad.awf "serial receive of a \"#7\" block"
 
 # ---- Ctrl+C: a block at 1200 bit/s takes minutes; SIGINT aborts it at once --------------------
 # interrupt ARGS...: runs averoz-cli in the background, sends SIGINT once the block is on its
