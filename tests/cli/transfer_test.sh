@@ -138,5 +138,10 @@ interrupt send wave.awf --memory 2 --via serial --settings rs.ini
 [ "$got" -eq 1 ] || fail "interrupted send gave exit $got: $(cat err.txt)"
 err_has "転送中断または失敗しました"
 stop_sim
+# No port behind COM1, no driver library: refused before anything is sent.
+expect 1 identify --via serial --settings rs.ini
+err_has "COM1 ($WORK/tty)"
+settings '[GPIB]' 'Address=4' "Library=$WORK/none.so"
+expect 1 send wave.awf --memory 0
 
 finish transfer_test
