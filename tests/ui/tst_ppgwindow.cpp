@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "core/files/PatternRead.h"
+#include "core/view/ScrollRange.h"
 #include "support/MainWindowFixture.h"
 #include "support/TempDir.h"
 #include "ui/app/AppContext.h"
@@ -96,6 +97,10 @@ class TestPpgWindow : public QObject, public test::MainWindowFixture {
     QVERIFY(!form->action("PalletePpgbitpen1")->isEnabled());  // 20 addresses per pixel
     QVERIFY(!form->action("PalletePpgHi1")->isEnabled());      // no selection yet
     QCOMPARE(form->findChild<QLineEdit*>("edzx")->text(), QString("20"));
+    // The X cursors start at the thirds of the visible part of the pattern.
+    const int third = RoundDiv(std::min(w->view()->geom().viewWidth, w->view()->geom().contentWidth()), 3);
+    QCOMPARE(w->doc().csrX1, third * 20);
+    QCOMPARE(form->findChild<QLineEdit*>("edX1")->text(), QString::number(third * 20));
     QVERIFY(!form->findChild<QWidget*>("pnX1ValP")->isHidden());
     // Back to the waveform: its tools return, the pattern's go.
     form->mdiArea()->activatePreviousSubWindow();

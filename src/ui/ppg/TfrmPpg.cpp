@@ -87,12 +87,21 @@ void TfrmPpg::LoadColors() {
 void TfrmPpg::resizeEvent(QResizeEvent* event) {
   DocumentWindow::resizeEvent(event);
   view_->setGeometry(rect());
+  PlaceCursorsOnce();
+}
+
+void TfrmPpg::showEvent(QShowEvent* event) {
+  DocumentWindow::showEvent(event);
+  // A hidden view gets its size only when shown.
+  PlaceCursorsOnce();
+}
+
+void TfrmPpg::PlaceCursorsOnce() {
   // The cursors start at the thirds of the first real view.
-  if (!cursorsPlaced_ && view_->geom().viewWidth > 1 && !doc_->xCursorOn) {
-    view_->PlaceInitialCursors();
-    cursorsPlaced_ = true;
-    if (IsActive()) ShowCursorReadouts();
-  }
+  if (cursorsPlaced_ || view_->geom().viewWidth <= 1 || doc_->xCursorOn) return;
+  view_->PlaceInitialCursors();
+  cursorsPlaced_ = true;
+  if (IsActive()) ShowCursorReadouts();
 }
 
 void TfrmPpg::keyPressEvent(QKeyEvent* event) {

@@ -53,6 +53,7 @@ class TfrmPpg : public DocumentWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -61,6 +62,7 @@ class TfrmPpg : public DocumentWindow {
   void ShowToolChecks();
   void UpdateUndo(bool ready);
   void ShowBitPenAvailability();
+  void PlaceCursorsOnce();
 
   std::unique_ptr<PpgDoc> doc_;
   PpgView* view_;
