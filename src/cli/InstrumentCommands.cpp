@@ -24,14 +24,21 @@ struct TransferArgs {
   std::string file;    // FILE of send, OUT of receive
   std::string memory;  // "0".."3"
   bool serial = false;
+  bool verify = false;  // send: read the memory back and compare
 };
 
-// [FILE] [--memory N] [--via gpib|serial]; withFile: FILE and --memory are required.
-bool ParseTransferArgs(const Args& args, bool withFile, TransferArgs& out, std::string& usage) {
+// [FILE] [--memory N] [--via gpib|serial] [--verify]; withFile: FILE and --memory are
+// required; --verify only where verifyAllowed.
+bool ParseTransferArgs(const Args& args, bool withFile, TransferArgs& out, std::string& usage,
+                       bool verifyAllowed = false) {
   std::optional<std::string> memory, via;
   std::vector<std::string> words;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--verify" && verifyAllowed && !out.verify) {
+      out.verify = true;
+      continue;
+    }
     if (a != "--memory" && a != "--via") {
       if (a.rfind("--", 0) == 0) {
         usage = "unknown option " + a;
@@ -76,13 +83,8 @@ bool InterfaceConfigured(const CliEnv& env) {
   return false;
 }
 
-GpibTarget GpibTargetOf(const CliEnv& env, const TransferSettings& s) {
-  return GpibTarget{GpibLibraryName(env.settings()), s.boardId, s.gpibAddress, s.gpibDelimiter,
-                    s.modelNumber};
-}
-
-SerialTarget SerialTargetOf(const TransferSettings& s) {
-  return SerialTarget{SerialSettingsOf(s), s.rsDelimiter, s.modelNumber, SerialTiming{}};
+GpibTarget GpibOf(const CliEnv& env, const TransferSettings& s) {
+  return GpibTargetOf(s, GpibLibraryName(env.settings()));
 }
 
 // Remembers the bytes of the last read, so that the identity the sequence read can be shown.
@@ -147,7 +149,7 @@ int Identify(const Args& args, const CliEnv& env) {
   bool ok = false;
   if (!a.serial) {
     GpibState g;
-    ok = GpibConnect(g, GpibTargetOf(env, s), prompter);
+    ok = GpibConnect(g, GpibOf(env, s), prompter);
     if (ok) PrintIdentity(g.reply);
     GpibClose(g);
   } else {
@@ -168,7 +170,7 @@ int Identify(const Args& args, const CliEnv& env) {
 int Send(const Args& args, const CliEnv& env) {
   TransferArgs a;
   std::string usage;
-  if (!ParseTransferArgs(args, true, a, usage)) return Usage(usage);
+  if (!ParseTransferArgs(args, true, a, usage, true)) return Usage(usage);
   const std::string ext = LowerAscii(ExtensionOf(a.file));
   if (ext != ".awf" && ext != ".ope" && ext != ".csv" && ext != ".ppg")
     return Usage("send takes a .awf, .ope, .csv or .ppg file");
@@ -179,11 +181,22 @@ int Send(const Args& args, const CliEnv& env) {
   CliPanel panel(env);
   CliPrompter prompter(env);
   bool ok = false;
+  std::vector<std::uint8_t> back;
   if (!a.serial) {
-    ok = SendViaGpib(GpibTargetOf(env, s), a.memory, payload, panel, prompter);
+    const GpibTarget target = GpibOf(env, s);
+    ok = SendViaGpib(target, a.memory, payload, panel, prompter) &&
+         (!a.verify || ReadBackViaGpib(target, a.memory, panel, prompter, back));
   } else {
     PosixSerialLink link(env.settings());
-    ok = SendViaSerial(link, SerialTargetOf(s), a.memory, payload, panel, prompter);
+    const SerialTarget target = SerialTargetOf(s);
+    ok = SendViaSerial(link, target, a.memory, payload, panel, prompter) &&
+         (!a.verify || ReadBackViaSerial(link, target, a.memory, panel, prompter, back));
+  }
+  if (ok && a.verify) {
+    if (const auto mismatch = ReadBackMismatch(payload, back)) {
+      prompter.warn(*mismatch);
+      return kExitRefused;
+    }
   }
   return ok ? kExitOk : kExitRefused;
 }
@@ -200,7 +213,7 @@ int Receive(const Args& args, const CliEnv& env) {
   std::vector<std::int32_t> words;
   int result = 0;
   if (!a.serial) {
-    result = ReceiveViaGpib(GpibTargetOf(env, s), a.memory, panel, prompter, words);
+    result = ReceiveViaGpib(GpibOf(env, s), a.memory, panel, prompter, words);
   } else {
     PosixSerialLink link(env.settings());
     result = ReceiveViaSerial(link, SerialTargetOf(s), a.memory, panel, prompter, words);

@@ -38,8 +38,13 @@ expect 2 send wave.txt --memory 1
 expect 2 receive out.txt --memory 1
 expect 2 identify --settings missing.ini
 expect 2 identify extra
+expect 2 identify --verify
+expect 2 receive out.awf --memory 1 --verify
 
 # ---- GPIB: the library named in the settings beside the program -----------------------------
+# The simulated memories live in a state folder of this run's own, fresh at the start.
+NQSIM_STATE_DIR="$WORK/state"
+export NQSIM_STATE_DIR
 settings '[GPIB]' 'Address=4' "Library=$NQSIM_GPIB_LIBRARY"
 expect 0 identify
 [ "$(cat out.txt)" = "NQSIM,NQ-2000,0,1.00" ] || fail "identity printed: $(cat out.txt)"
@@ -54,11 +59,22 @@ expect 0 send pat.ppg --memory 3 --via gpib
 err_has "転送完了しました"
 expect 1 send tail.csv --memory 1
 err_has "未編集部分の値を設定して下さい。"
-# Each run loads the library afresh, which powers the simulated memories on as zeros.
+# Each run loads the library afresh: what the send stored is still there, memory 2 still holds
+# its power-on zeros.
 for out in g.awf g.ope g.csv; do
   expect 0 receive "$out" --memory 1
-  [ "$("$CLI" dump "$out" | sort -u)" = "0" ] || fail "$out: not the memory's zeros"
+  same_samples "$out" wave.awf
 done
+expect 0 receive z.awf --memory 2
+[ "$("$CLI" dump z.awf | sort -u)" = "0" ] || fail "memory 2: not its power-on zeros"
+# --verify reads the memory back and compares it whole: a waveform, a pattern's file image.
+expect 0 send wave.awf --verify --memory 1
+expect 0 send pat.ppg --memory 3 --verify
+# A memory that stores a block wrong: the plain send cannot tell, the verified one names the
+# first word that differs (the middle of 16384).
+NQSIM_FAULT=corrupt_store expect 0 send wave.awf --memory 0
+NQSIM_FAULT=corrupt_store expect 1 send wave.awf --memory 0 --verify
+err_has "address 8192 differs"
 # One fault per step: no reply, a refused identity, no "+1", a block cut short, a bad header.
 NQSIM_FAULT=silent expect 1 identify
 NQSIM_FAULT=garbage_idn expect 1 send wave.awf --memory 0
@@ -89,14 +105,14 @@ stty -F "$WORK/tty" -a > line.txt
 for want in "speed 19200 baud" " cstopb" " crtscts" " -icanon" " -echo "; do
   grep -qF -- "$want" line.txt || fail "serial line lacks \"$want\": $(cat line.txt)"
 done
-expect 0 send wave.awf --memory 2 --via serial --settings rs.ini
+expect 0 send wave.awf --memory 2 --via serial --settings rs.ini --verify
 err_has "転送完了しました"
 expect 0 receive back.ope --memory 2 --via serial --settings rs.ini
 same_samples back.ope wave.awf
 expect 0 receive back.csv --settings rs.ini --memory 2 --via serial
 same_samples back.csv wave.awf
 # A pattern's memory holds its file image, which is no waveform: nothing is written.
-expect 0 send pat.ppg --memory 3 --via serial --settings rs.ini
+expect 0 send pat.ppg --memory 3 --via serial --settings rs.ini --verify
 expect 1 receive patback.awf --memory 3 --via serial --settings rs.ini
 err_has "ファイル形式が違います。"
 absent patback.awf "a pattern memory received as a waveform"
@@ -119,6 +135,7 @@ absent bad.awf "serial receive of a \"#7\" block"
 # interrupt ARGS...: runs averoz-cli in the background, sends SIGINT once the block is on its
 # way, and leaves the exit code in $got.
 interrupt() {
+  : > err.txt  # the last run's "transferring" must not set off the signal early
   "$CLI" "$@" > out.txt 2> err.txt &
   pid=$!
   n=0

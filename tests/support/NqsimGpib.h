@@ -1,15 +1,44 @@
 #pragma once
-// Test-side handle on the simulated GPIB driver library: keeps it loaded, so the simulated
-// instrument's memories outlive the loads and unloads of the code under test, and reaches its
-// control functions. Needs the nqsim_gpib_user() compile definitions.
+// Test-side handle on the simulated GPIB driver library: keeps it loaded, so the log of
+// writes outlives the loads and unloads of the code under test, gives the instrument's
+// memories a state folder of this process's own, and reaches its control functions. Needs the
+// nqsim_gpib_user() compile definitions.
 #include <dlfcn.h>
+#include <stdlib.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <string>
 #include <vector>
 
 #include "nqsim_control.h"
 
 namespace averoz::test {
+
+// A fresh NQSIM_STATE_DIR for as long as it lives: tests running side by side, or one run
+// after another, never see each other's memories.
+class NqsimStateDir {
+ public:
+  NqsimStateDir() {
+    if (const char* outer = ::getenv("NQSIM_STATE_DIR")) outer_ = outer;
+    std::string pattern = (std::filesystem::temp_directory_path() / "nqsim-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data())) path_ = pattern;
+    ::setenv("NQSIM_STATE_DIR", path_.c_str(), 1);
+  }
+  ~NqsimStateDir() {
+    // A folder of an enclosing handle comes back.
+    if (outer_.empty()) ::unsetenv("NQSIM_STATE_DIR");
+    else ::setenv("NQSIM_STATE_DIR", outer_.c_str(), 1);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  NqsimStateDir(const NqsimStateDir&) = delete;
+  NqsimStateDir& operator=(const NqsimStateDir&) = delete;
+
+ private:
+  std::string outer_;
+  std::filesystem::path path_;
+};
 
 class NqsimGpib {
  public:
@@ -51,6 +80,7 @@ class NqsimGpib {
   F fn(const char* name) const {
     return reinterpret_cast<F>(dlsym(handle_, name));
   }
+  NqsimStateDir state_;  // before the library, which may read the folder as it loads
   void* handle_;
 };
 

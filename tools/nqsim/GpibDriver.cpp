@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Instrument.h"
+#include "MemoryStore.h"
 #include "nqsim_control.h"
 
 #define NQSIM_EXPORT extern "C"
@@ -43,9 +44,23 @@ struct Simulator {
   std::optional<nqsim::Fault> fault;
   std::optional<std::string> identity;
 };
+// Every completed store goes to the state folder at once, where the next load finds it.
+void Persist(Simulator& sim) {
+  sim.instrument.onStored([&sim](std::size_t n) { nqsim::SaveMemoryFile(n, sim.instrument.memory(n)); });
+}
 Simulator& Sim() {
   static Simulator sim;
+  [[maybe_unused]] static const bool persisted = (Persist(sim), true);
   return sim;
+}
+
+// The memories as the state folder holds them; one never saved is at its power-on zeros.
+void LoadMemories() {
+  const std::vector<std::uint8_t> zeros(nqsim::kMemorySize, 0);
+  for (std::size_t n = 0; n < nqsim::kMemories; ++n) {
+    const auto saved = nqsim::LoadMemoryFile(n);
+    Sim().instrument.loadMemory(n, saved ? *saved : zeros);
+  }
 }
 
 int Done(int sta, long cnt) {
@@ -144,6 +159,7 @@ NQSIM_EXPORT int ibdev(int board, int pad, int sad, int tmo, int eot, int eos) {
   const int args[6] = {board, pad, sad, tmo, eot, eos};
   std::copy(args, args + 6, sim.ibdevArgs);
   ApplyConfiguration();
+  LoadMemories();
   if (Faulty(nqsim::Fault::ErrIbdev) || board != 0) {
     Error(ENEB);
     Publish();
@@ -232,6 +248,8 @@ NQSIM_EXPORT int ibonl(int ud, int online) {
 NQSIM_EXPORT void nqsim_reset(void) {
   Simulator& sim = Sim();
   sim = Simulator{};
+  Persist(sim);
+  nqsim::RemoveMemoryFiles();
   status = Status{};
   Publish();
 }
@@ -290,6 +308,7 @@ NQSIM_EXPORT long nqsim_read_memory(int n, unsigned char* out, size_t size) {
 NQSIM_EXPORT long nqsim_load_memory(int n, const unsigned char* data, size_t size) {
   if (n < 0 || n >= static_cast<int>(nqsim::kMemories) || data == nullptr) return -1;
   Sim().instrument.loadMemory(static_cast<std::size_t>(n), {data, size});
+  if (!nqsim::SaveMemoryFile(static_cast<std::size_t>(n), {data, size})) return -1;
   return static_cast<long>(size);
 }
 

@@ -65,6 +65,7 @@ std::optional<Fault> ParseFault(std::string_view name) {
       {"short_block", Fault::ShortBlock},
       {"hash7", Fault::Hash7Header},
       {"bad_count", Fault::BadCount},
+      {"corrupt_store", Fault::CorruptStore},
   };
   for (const auto& [text, fault] : kNames) {
     if (text == name) return fault;
@@ -127,7 +128,9 @@ void Instrument::receive(std::span<const std::uint8_t> bytes, bool endOfMessage)
     if (blockMemory_) {
       block_.push_back(byte);
       if (--blockRemaining_ == 0) {
+        if (fault_ == Fault::CorruptStore) block_[block_.size() / 2] ^= 0xFF;
         loadMemory(*blockMemory_, block_);
+        if (onStored_) onStored_(*blockMemory_);
         blockMemory_.reset();
         block_.clear();
       }

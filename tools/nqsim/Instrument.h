@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -27,10 +28,11 @@ enum class Fault {
   ShortBlock,        // a memory query announces the memory's length and sends half
   Hash7Header,       // a memory query answers a "#7" block
   BadCount,          // a memory query's byte count is not a number
+  CorruptStore,      // a stored block keeps its middle byte inverted
 };
 
 // "none", "silent", "err_ibdev", "err_ibclr", "err_ibwrt", "err_ibrd", "garbage_idn",
-// "one_field_idn", "no_ack", "short_block", "hash7", "bad_count".
+// "one_field_idn", "no_ack", "short_block", "hash7", "bad_count", "corrupt_store".
 std::optional<Fault> ParseFault(std::string_view name);
 
 // One-shot faults on a single acknowledgement query ("*OPC?" in either case), the nth since
@@ -66,6 +68,8 @@ class Instrument {
   std::span<const std::uint8_t> memory(std::size_t n) const { return memories_.at(n); }
   // The memory holds exactly these bytes afterwards, as after storing a block of them.
   void loadMemory(std::size_t n, std::span<const std::uint8_t> bytes);
+  // Called with the memory's number whenever a block stored into it is complete.
+  void onStored(std::function<void(std::size_t)> hook) { onStored_ = std::move(hook); }
   // The parameter of the last byte-order command ("" when it had none).
   const std::string& byteOrder() const { return byteOrder_; }
 
@@ -104,6 +108,7 @@ class Instrument {
   long ackRefused_ = 0, ackSilent_ = 0;  // the one that is refused / not answered (0: none)
   bool muteMessage_ = false;  // set while a message runs whose answer is to be dropped
 
+  std::function<void(std::size_t)> onStored_;
   std::deque<Answer> replies_;
   std::size_t replyPos_ = 0;
 };

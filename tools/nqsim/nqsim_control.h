@@ -1,6 +1,9 @@
-/* Test control of the simulated GPIB driver library (libnqsimgpib.so). A test opens the
- * library itself and keeps it open, so the simulated instrument (its memories and the log of
- * writes) outlives the loads and unloads of the code under test.
+/* Test control of the simulated GPIB driver library (libnqsimgpib.so). The memories live in
+ * a state folder (NQSIM_STATE_DIR, by default "nqsim" under $XDG_RUNTIME_DIR or
+ * "/tmp/nqsim-<uid>"): every completed store and nqsim_load_memory saves one, every ibdev loads
+ * them, so they outlive the library. A test opens the library itself and keeps it open, so
+ * the log of writes outlives the loads and unloads of the code under test, and points
+ * NQSIM_STATE_DIR at a folder of its own.
  *
  * Faults and the identification line can also come from the environment, read at every
  * ibdev: NQSIM_FAULT (a fault name below) and NQSIM_IDN. Values set through these functions
@@ -12,10 +15,12 @@
 extern "C" {
 #endif
 
-/* Power-on state: memories zeroed, no fault, default identity, empty write log. */
+/* Power-on state: memories zeroed (their files removed), no fault, default identity, empty
+ * write log. */
 void nqsim_reset(void);
 /* "none", "silent", "err_ibdev", "err_ibclr", "err_ibwrt", "err_ibrd", "garbage_idn",
- * "one_field_idn", "no_ack", "short_block", "hash7", "bad_count". 0, or -1 for an unknown name. */
+ * "one_field_idn", "no_ack", "short_block", "hash7", "bad_count", "corrupt_store" (a stored
+ * block keeps its middle byte inverted). 0, or -1 for an unknown name. */
 int nqsim_set_fault(const char* name);
 /* One-shot faults on a single call, counted since the last reset; several can be armed at once
  * and each fires once:

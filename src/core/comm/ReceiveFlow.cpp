@@ -2,6 +2,7 @@
 #include "core/comm/ReceiveFlow.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "core/comm/Gpib.h"
@@ -12,19 +13,15 @@
 namespace averoz {
 namespace {
 
-// Decodes what was collected, or reports the failed block; then the idle state. A memory
-// with a word above the highest code is refused (after its message): it would become a
-// document that no data file can hold.
+// What a complete block becomes: the receive's result.
+using BlockResult = std::function<int(const std::vector<std::uint8_t>&)>;
+
+// Hands a complete block on, or reports the failed one; then the idle state.
 int Conclude(TransferPanel& panel, Prompter& prompter, const std::vector<std::uint8_t>& received,
-             std::vector<std::int32_t>& words) {
+             const BlockResult& complete) {
   int result = 0;
   if (panel.transferOk) {
-    result = DecodeReceivedBlock(received, words);
-    if (const auto problem = result > 0 ? OutOfRangeWord(words) : std::nullopt) {
-      prompter.warn(*problem);
-      words.clear();
-      result = 0;
-    }
+    result = complete(received);
   } else {
     Inform(prompter, ERRMSG(21));
   }
@@ -32,6 +29,33 @@ int Conclude(TransferPanel& panel, Prompter& prompter, const std::vector<std::ui
   panel.showIdle();
   return result;
 }
+
+// Decodes the block. A memory with a word above the highest code is refused (after its
+// message): it would become a document that no data file can hold.
+BlockResult DecodeInto(Prompter& prompter, std::vector<std::int32_t>& words) {
+  return [&prompter, &words](const std::vector<std::uint8_t>& received) {
+    int result = DecodeReceivedBlock(received, words);
+    if (const auto problem = result > 0 ? OutOfRangeWord(words) : std::nullopt) {
+      prompter.warn(*problem);
+      words.clear();
+      result = 0;
+    }
+    return result;
+  };
+}
+
+// Keeps the block's bytes as they came.
+BlockResult KeepIn(std::vector<std::uint8_t>& bytes) {
+  return [&bytes](const std::vector<std::uint8_t>& received) {
+    bytes = received;
+    return 1;
+  };
+}
+
+int FetchViaGpib(const GpibTarget& target, std::string_view memory, TransferPanel& panel,
+                 Prompter& prompter, const BlockResult& complete);
+int FetchViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                   TransferPanel& panel, Prompter& prompter, const BlockResult& complete);
 
 }  // namespace
 
@@ -43,6 +67,19 @@ std::optional<Message> OutOfRangeWord(std::span<const std::int32_t> words) {
   return Message{ERRMSG(16), {},
                  "\nAddress " + std::to_string(address) + " holds " + std::to_string(*bad) +
                      "; waveform codes run from 0 to " + std::to_string(kMaxWaveCode) + "."};
+}
+
+std::optional<Message> ReadBackMismatch(std::span<const std::uint8_t> sent,
+                                        std::span<const std::uint8_t> readBack) {
+  const auto at = std::mismatch(sent.begin(), sent.end(), readBack.begin(), readBack.end()).first;
+  const auto offset = static_cast<std::size_t>(std::distance(sent.begin(), at));
+  if (offset == sent.size() && sent.size() == readBack.size()) return std::nullopt;
+  std::string text = "\nRead back, address " + std::to_string(offset / 2) +
+                     " differs from what was sent";
+  if (sent.size() != readBack.size())
+    text += " (" + std::to_string(readBack.size()) + " bytes read back, " +
+            std::to_string(sent.size()) + " sent)";
+  return Message{ERRMSG(21), {}, text + "."};
 }
 
 std::optional<MessageId> ReceiveResultMessage(int result) {
@@ -59,6 +96,28 @@ long SerialWaitAdviceSeconds(std::size_t missing, int bitRate) {
 
 int ReceiveViaGpib(const GpibTarget& target, std::string_view memory, TransferPanel& panel,
                    Prompter& prompter, std::vector<std::int32_t>& words) {
+  return FetchViaGpib(target, memory, panel, prompter, DecodeInto(prompter, words));
+}
+
+int ReceiveViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                     TransferPanel& panel, Prompter& prompter, std::vector<std::int32_t>& words) {
+  return FetchViaSerial(link, target, memory, panel, prompter, DecodeInto(prompter, words));
+}
+
+bool ReadBackViaGpib(const GpibTarget& target, std::string_view memory, TransferPanel& panel,
+                     Prompter& prompter, std::vector<std::uint8_t>& bytes) {
+  return FetchViaGpib(target, memory, panel, prompter, KeepIn(bytes)) > 0;
+}
+
+bool ReadBackViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                       TransferPanel& panel, Prompter& prompter, std::vector<std::uint8_t>& bytes) {
+  return FetchViaSerial(link, target, memory, panel, prompter, KeepIn(bytes)) > 0;
+}
+
+namespace {
+
+int FetchViaGpib(const GpibTarget& target, std::string_view memory, TransferPanel& panel,
+                 Prompter& prompter, const BlockResult& complete) {
   const std::string& d = target.delimiter;
   GpibState g;
   panel.transferOk = false;
@@ -104,13 +163,11 @@ int ReceiveViaGpib(const GpibTarget& target, std::string_view memory, TransferPa
   }
   // An unfinished block would otherwise still be waiting in the device's output.
   if (!panel.transferOk) GpibClear(g);
-  const int result = Conclude(panel, prompter, received, words);
+  const int result = Conclude(panel, prompter, received, complete);
   GpibSetTimeout(g, kGpibT3s);
   GpibClose(g);
   return result;
 }
-
-namespace {
 
 // The block after the header over the serial line. A read that brings nothing within the
 // long time-out ends the receive like an abort: the instrument has stopped sending.
@@ -132,10 +189,8 @@ void CollectSerialBlock(SerialLink& link, std::size_t count, int bitRate, Transf
   }
 }
 
-}  // namespace
-
-int ReceiveViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
-                     TransferPanel& panel, Prompter& prompter, std::vector<std::int32_t>& words) {
+int FetchViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                   TransferPanel& panel, Prompter& prompter, const BlockResult& complete) {
   const std::string& d = target.delimiter;
   std::vector<std::uint8_t> received;
   std::optional<std::chrono::milliseconds> previousTimeout;
@@ -171,7 +226,9 @@ int ReceiveViaSerial(SerialLink& link, const SerialTarget& target, std::string_v
   }
   if (previousTimeout) link.setReadTimeout(*previousTimeout);
   link.close();
-  return Conclude(panel, prompter, received, words);
+  return Conclude(panel, prompter, received, complete);
 }
+
+}  // namespace
 
 }  // namespace averoz

@@ -25,6 +25,19 @@ int ReceiveViaGpib(const GpibTarget& target, std::string_view memory, TransferPa
 int ReceiveViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
                      TransferPanel& panel, Prompter& prompter, std::vector<std::int32_t>& words);
 
+// The same sequences keeping the block's bytes as they came, whatever the memory holds (a
+// waveform's 32768 bytes, a pattern's file image): true with bytes filled, false after a
+// failure (its messages shown).
+bool ReadBackViaGpib(const GpibTarget& target, std::string_view memory, TransferPanel& panel,
+                     Prompter& prompter, std::vector<std::uint8_t>& bytes);
+bool ReadBackViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                       TransferPanel& panel, Prompter& prompter, std::vector<std::uint8_t>& bytes);
+
+// ERRMSG 21 naming the first address (of a word, two bytes) where what was read back differs
+// from what was sent, a shorter or longer read-back included; nothing when they are the same.
+std::optional<Message> ReadBackMismatch(std::span<const std::uint8_t> sent,
+                                        std::span<const std::uint8_t> readBack);
+
 // ERRMSG 16 naming the first address whose word is above 4095, the highest waveform code;
 // nothing when every word is a code.
 std::optional<Message> OutOfRangeWord(std::span<const std::int32_t> words);

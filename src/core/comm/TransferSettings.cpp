@@ -1,6 +1,7 @@
 #include "core/comm/TransferSettings.h"
 
 #include <optional>
+#include <utility>
 
 #include "core/app/IniFile.h"
 #include "core/comm/Protocol.h"
@@ -55,6 +56,15 @@ void WriteTransferSettings(IniFile& settings, const TransferSettings& v) {
   settings.WriteInteger("RS", "Delim", v.rsDelim);
   settings.WriteInteger("RS", "Stopbit", v.rsStopbit);
   settings.WriteInteger("RS", "Parity", v.rsParity);
+}
+
+GpibTarget GpibTargetOf(const TransferSettings& values, std::string library) {
+  return GpibTarget{std::move(library), values.boardId, values.gpibAddress, values.gpibDelimiter,
+                    values.modelNumber};
+}
+
+SerialTarget SerialTargetOf(const TransferSettings& values, const SerialTiming& timing) {
+  return SerialTarget{SerialSettingsOf(values), values.rsDelimiter, values.modelNumber, timing};
 }
 
 SerialSettings SerialSettingsOf(const TransferSettings& v) {

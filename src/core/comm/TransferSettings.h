@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/comm/SerialLink.h"
+#include "core/comm/TransferPanel.h"
 
 namespace averoz {
 
@@ -51,6 +52,11 @@ void WriteTransferSettings(IniFile& settings, const TransferSettings& values);
 
 // The serial port properties of the "RS" indices.
 SerialSettings SerialSettingsOf(const TransferSettings& values);
+
+// Where a transfer goes with these settings: over GPIB through the driver library the
+// settings file names, over RS-232C with the sequence's waits.
+GpibTarget GpibTargetOf(const TransferSettings& values, std::string library);
+SerialTarget SerialTargetOf(const TransferSettings& values, const SerialTiming& timing = {});
 
 // A dotted address as four blank-padded three-character fields ("192.168.0.1" ->
 // "192.168.  0.  1"), the form the address field edits and NormalizeIPv4 reads back. Text

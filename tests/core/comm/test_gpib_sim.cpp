@@ -3,13 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "core/comm/Gpib.h"
 #include "core/comm/Protocol.h"
 
 #ifdef NQSIM_GPIB_LIBRARY
-#include "nqsim_control.h"
+#include "support/NqsimGpib.h"
 #endif
 
 namespace averoz {
@@ -58,6 +61,7 @@ class SimControl {
   bool online() const { return fn<nqsim_int_fn>("nqsim_online")() != 0; }
 
  private:
+  test::NqsimStateDir state_;  // before the library, which reads the folder
   void* handle_;
 };
 #endif
@@ -331,6 +335,29 @@ TEST_F(SimulatedGpib, LongerBlockComesBackWithItsOwnLength) {
   EXPECT_EQ(r.header.count, image.size());
   EXPECT_EQ(r.collect.end, CollectEnd::Complete);
   EXPECT_EQ(r.bytes, image);
+}
+
+// The driver library is unloaded after every transfer: the memories live in the state folder.
+TEST_F(SimulatedGpib, MemoriesLiveInTheStateFolder) {
+  const std::filesystem::path dir = std::getenv("NQSIM_STATE_DIR");
+  const std::vector<std::uint8_t> block(100, 0x5A);
+  GpibState g;
+  ASSERT_TRUE(Connect(g));
+  ASSERT_TRUE(GpibWrite(g, BuildStoreHeader("1", block.size())));
+  ASSERT_TRUE(GpibWriteRaw(g, block));
+  GpibClose(g);
+  // The completed store is the memory's file, and nothing half-written is left beside it.
+  std::ifstream in(dir / "memory1", std::ios::binary);
+  EXPECT_EQ(std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {}), block);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+  // What the folder holds is what the next open finds.
+  std::ofstream(dir / "memory1", std::ios::binary) << "\x01\x02\x03";
+  ASSERT_TRUE(Connect(g));
+  const Received r = ReceiveMemory(g, "1");
+  GpibClose(g);
+  EXPECT_EQ(r.bytes, (std::vector<std::uint8_t>{1, 2, 3}));
+  sim.reset();  // power-on: the files go
+  EXPECT_FALSE(std::filesystem::exists(dir / "memory1"));
 }
 
 TEST_F(SimulatedGpib, BrokenBlocksDoNotDecode) {

@@ -26,7 +26,54 @@ TEST(ReceiveResult, WaitAdviceAfterAnAbortedSerialReceive) {
   EXPECT_EQ(SerialWaitAdviceSeconds(100, 0), 810);  // no rate at all: no division by zero
 }
 
+TEST(ReadBack, MismatchNamesTheFirstDifferingWord) {
+  const auto sent = RampPayload(5);
+  EXPECT_EQ(ReadBackMismatch(sent, sent), std::nullopt);
+  struct Case {
+    std::vector<std::uint8_t> back;
+    std::string suffix;
+  };
+  auto low = sent;
+  low[2 * 1234 + 1] ^= 1;  // the low byte of word 1234
+  const Case cases[] = {
+      {low, "\nRead back, address 1234 differs from what was sent."},
+      {WithWord(sent, 0, 0xFFFF), "\nRead back, address 0 differs from what was sent."},
+      {{sent.begin(), sent.end() - 70},
+       "\nRead back, address 16349 differs from what was sent (32698 bytes read back, 32768 sent)."},
+      {{}, "\nRead back, address 0 differs from what was sent (0 bytes read back, 32768 sent)."},
+  };
+  for (const Case& c : cases) {
+    const auto m = ReadBackMismatch(sent, c.back);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->id, ERRMSG(21));
+    EXPECT_EQ(m->suffix, c.suffix);
+  }
+  // A longer read-back (a pattern image where a waveform was sent) differs after the last word.
+  auto longer = sent;
+  longer.resize(sent.size() + 70);
+  EXPECT_EQ(ReadBackMismatch(sent, longer)->suffix,
+            "\nRead back, address 16384 differs from what was sent (32838 bytes read back, 32768 sent).");
+}
+
 #ifdef NQSIM_GPIB_LIBRARY
+
+TEST_F(GpibFlowTest, ReadBackKeepsAPatternImageWhole) {
+  const auto image = BuildPayload(PatternImage(2));
+  ASSERT_GT(image.size(), kBlockCount);
+  FakePrompter p;
+  ASSERT_TRUE(SendViaGpib(target, "3", image, panel, p));
+  std::vector<std::uint8_t> back;
+  RecordingPanel again;
+  EXPECT_TRUE(ReadBackViaGpib(target, "3", again, prompter, back));
+  EXPECT_EQ(back, image);
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_EQ(again.states, (States{"transferring", "idle"}));
+  // A failed read-back says so, as a failed receive does.
+  ASSERT_EQ(sim.inject("fetch_byte", 100), 0);
+  FakePrompter q;
+  EXPECT_FALSE(ReadBackViaGpib(target, "3", again, q, back));
+  EXPECT_EQ(q.ids(), (Ids{GPMSG(4), ERRMSG(21)}));
+}
 
 TEST_F(GpibFlowTest, ReceiveReadsTheChosenMemory) {
   const auto stored = RampPayload(11);
