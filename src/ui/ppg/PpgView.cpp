@@ -30,7 +30,15 @@ QTimer* MakeTimer(const char* name, int ms, QObject* parent) {
 
 }  // namespace
 
-PpgView::PpgView(PpgDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
+PpgView::PpgView(PpgDoc& doc, QWidget* parent)
+    : QWidget(parent),
+      doc_(doc),
+      zoomRunner_(
+          zoom_, this, [this](const ZoomRect& r) { ShowZoomRect(r); },
+          [this] {
+            zoomani_->hide();
+            ApplyZoom();
+          }) {
   setObjectName(QStringLiteral("PpgView"));
   geom_.dataLen = doc.dataLen;
 
@@ -84,10 +92,8 @@ PpgView::PpgView(PpgDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
     connect(h, &PpgChannelHeader::rightPressed, this, [this] { emit chViewRequested(); });
   }
 
-  tmZoomAnime_ = MakeTimer("tmZoomAnime", kZoomTickMs, this);
   tmlimiterace_ = MakeTimer("tmlimiterace", kLimitMs, this);
   tmInvDisp_ = MakeTimer("tmInvDisp", kInvDispMs, this);
-  connect(tmZoomAnime_, &QTimer::timeout, this, &PpgView::ZoomTick);
   connect(tmlimiterace_, &QTimer::timeout, this, &PpgView::LimitTick);
   connect(tmInvDisp_, &QTimer::timeout, this, &PpgView::MarkerTick);
 

@@ -16,6 +16,7 @@
 #include "core/ppg/PpgViewGeometry.h"
 #include "core/wave/ViewColors.h"
 #include "ui/ppg/PpgRenderer.h"
+#include "ui/view/ZoomRunner.h"
 #include "ui/wave/GraphPointers.h"
 #include "ui/wave/PointerClip.h"
 
@@ -36,7 +37,7 @@ class PpgView : public QWidget, public PpgDocListener {
  public:
   static constexpr int kGraphLeft = 45, kGraphTop = 30;
   static constexpr int kHSmallChange = 10, kHLargeChange = 50;
-  static constexpr int kZoomTickMs = 50, kLimitMs = 1000, kInvDispMs = 200;
+  static constexpr int kLimitMs = 1000, kInvDispMs = 200;
   static constexpr int kMarkerTicks = 5;
   static inline const char* const kInvertingText = "Auto Inverting...";
 
@@ -149,7 +150,6 @@ class PpgView : public QWidget, public PpgDocListener {
  private:
   void Relayout();
   void FitScrollBar();
-  void ZoomTick();
   void ApplyZoom();
   void LimitTick();
   void MarkerTick();
@@ -161,6 +161,7 @@ class PpgView : public QWidget, public PpgDocListener {
   PpgViewGeometry geom_;
   PpgRenderer renderer_;
   PpgZoom zoom_;
+  ZoomRunner<PpgZoom> zoomRunner_;
   QFrame* pngraph_;
   XorImage* image_;
   Mousepad* mousepad_;
@@ -175,7 +176,6 @@ class PpgView : public QWidget, public PpgDocListener {
   QWidget* pnxscr_;
   QScrollBar* hScroll_;
   std::array<PpgChannelHeader*, kPpgChannels> headers_;
-  QTimer* tmZoomAnime_;
   QTimer* tmlimiterace_;
   QTimer* tmInvDisp_;
   QColor selectColor_;

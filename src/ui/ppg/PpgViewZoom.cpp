@@ -23,7 +23,7 @@ void PpgView::ZoomRequest(int direction, QPoint anchor, bool fromMouse) {
     return;
   }
   zoomFromMouse_ = fromMouse;
-  tmZoomAnime_->start();
+  zoomRunner_.Start();
 }
 
 void PpgView::ZoomStep(int direction) {
@@ -59,20 +59,7 @@ void PpgView::ShowZoomRect(const ZoomRect& r) {
   pnxscr_->raise();
 }
 
-void PpgView::ZoomTick() {
-  const ZoomRect r = zoom_.Tick();
-  if (!zoom_.finished()) {
-    ShowZoomRect(r);
-    return;
-  }
-  tmZoomAnime_->stop();
-  zoomani_->hide();
-  ApplyZoom();
-}
-
-void PpgView::FinishZoom() {
-  while (zoom_.state() == PpgZoom::State::Animating) ZoomTick();
-}
+void PpgView::FinishZoom() { zoomRunner_.RunToEnd(); }
 
 void PpgView::ApplyZoom() {
   zoom_.Apply(geom_);

@@ -9,38 +9,21 @@
 #include "core/wave/AxisLabels.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/DocumentHost.h"
+#include "ui/view/ViewParts.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveView.h"
 
 namespace averoz {
 
-namespace {
-
-// `selStart`: a small downward mark above the graph where the selection begins.
-class SelStartMark : public QWidget {
- public:
-  static constexpr int kWidth = 7, kHeight = 5;
-  explicit SelStartMark(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("selStart"));
-    resize(kWidth, kHeight);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    const QPoint tri[] = {{0, 0}, {kWidth - 1, 0}, {kWidth / 2, kHeight - 1}};
-    p.drawPolygon(tri, 3);
-  }
-};
-
-}  // namespace
-
 TfrmWave::TfrmWave(DocumentHost* mainForm, int docKind)
-    : DocumentWindow(mainForm, docKind), doc_(std::make_unique<WaveDoc>()) {
+    : DocumentWindow(mainForm, docKind),
+      doc_(std::make_unique<WaveDoc>()),
+      zoomRunner_(
+          zoom_, this, [this](const ZoomRect& r) { pngraph_->ShowZoomRect(r); },
+          [this] {
+            pngraph_->HideZoomRect();
+            ApplyZoom();
+          }) {
   setObjectName(QStringLiteral("frmWave"));
   setAttribute(Qt::WA_DeleteOnClose);
   setFocusPolicy(Qt::StrongFocus);
@@ -51,11 +34,7 @@ TfrmWave::TfrmWave(DocumentHost* mainForm, int docKind)
 
   pngraph_ = new WaveView(*doc_, this);
   pngraph_->mousepad()->setHandler(this);
-  selStart_ = new SelStartMark(this);
-  tmZoomAnime_ = new QTimer(this);
-  tmZoomAnime_->setObjectName(QStringLiteral("tmZoomAnime"));
-  tmZoomAnime_->setInterval(kZoomTickMs);
-  connect(tmZoomAnime_, &QTimer::timeout, this, &TfrmWave::ZoomTick);
+  selStart_ = new StartMark(this);
   tmlimiterace_ = new QTimer(this);
   tmlimiterace_->setObjectName(QStringLiteral("tmlimiterace"));
   tmlimiterace_->setInterval(kLimitMs);

@@ -14,6 +14,7 @@
 #include "core/wave/ViewZoom.h"
 #include "core/wave/WaveDoc.h"
 #include "ui/app/DocumentWindow.h"
+#include "ui/view/ZoomRunner.h"
 #include "ui/wave/GraphPointers.h"
 #include "ui/wave/Mousepad.h"
 #include "ui/wave/PointerClip.h"
@@ -30,7 +31,6 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
  public:
   static constexpr int kGraphLeft = 45;
   static constexpr int kGraphTop = 30;
-  static constexpr int kZoomTickMs = 50;
   static constexpr int kLimitMs = 1000;
   static inline const char* const kGraphHint =
       "Ctrl+Wh_Up:<-> X  Ctrl+Wh_Down:>-< X  Shift+Wh_Up:<-> Y  Shift+Wh_Down:>-< Y  "
@@ -124,7 +124,6 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   GraphPointer ToolPointer() const;
   void UpdateSavable();
   void ShowPointerReadouts(QPoint pos);
-  void ZoomTick();
   void ApplyZoom();
   void Confine();
   void Release();
@@ -145,9 +144,9 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   std::unique_ptr<WaveDoc> doc_;
   WaveView* pngraph_;
   QWidget* selStart_;
-  QTimer* tmZoomAnime_;
   QTimer* tmlimiterace_;
   ViewZoom zoom_;
+  ZoomRunner<ViewZoom> zoomRunner_;
   bool zoomFromMouse_ = false;
   QPoint zoomPointer_;  // where the pointer stood when a mouse zoom was asked
   bool cursorsPlaced_ = false;

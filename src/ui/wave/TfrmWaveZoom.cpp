@@ -18,23 +18,10 @@ void TfrmWave::ZoomRequest(int dx, int dy, int cx, int cy, bool fromMouse) {
     return;
   }
   zoomFromMouse_ = fromMouse;
-  tmZoomAnime_->start();
+  zoomRunner_.Start();
 }
 
-void TfrmWave::ZoomTick() {
-  const ZoomRect r = zoom_.Tick();
-  if (!zoom_.finished()) {
-    pngraph_->ShowZoomRect(r);
-    return;
-  }
-  tmZoomAnime_->stop();
-  pngraph_->HideZoomRect();
-  ApplyZoom();
-}
-
-void TfrmWave::FinishZoom() {
-  while (zoom_.state() == ViewZoom::State::Animating) ZoomTick();
-}
+void TfrmWave::FinishZoom() { zoomRunner_.RunToEnd(); }
 
 void TfrmWave::ApplyZoom() {
   ViewGeometry& g = pngraph_->geom();
