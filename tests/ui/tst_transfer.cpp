@@ -1,6 +1,7 @@
 // Trans > Send and Trans > Receive through the real main window and dialogs, offscreen, with
 // the simulated GPIB driver library named in the settings file beside the test executable.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -215,6 +216,47 @@ class TestTransfer : public QObject {
     });
     form->RunCommand(QStringLiteral("mnTransSend"));
     QVERIFY(again.ran());
+  }
+
+  // "Verify after sending" is off at first; pressed, it stays on in the settings file, and a
+  // send then reads the memory back: a memory that stored the block wrong fails it, naming the
+  // first word that differs.
+  void verifyAfterSendingReadsTheMemoryBack() {
+    TfrmWave& wave = SavedWave(3);
+    const auto sent = BuildPayload(wave.doc().waveData);
+    QVERIFY(sim->fault("corrupt_store") == 0);
+    bool offAtFirst = false;
+    ModalScript plain([&](QDialog& d) {
+      auto* verify = Child<QCheckBox>(d, "cbVerify");
+      QCOMPARE(verify->text(), QStringLiteral("Verify after sending"));
+      offAtFirst = !verify->isChecked();
+      Child<QPushButton>(d, "bnOK")->click();  // unverified: the fault goes unnoticed
+      QTest::mouseClick(verify, Qt::LeftButton);
+      Child<QPushButton>(d, "bnOK")->click();
+      Child<QPushButton>(d, "bnCancel")->click();
+    });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(plain.ran());
+    QVERIFY(offAtFirst);
+    QCOMPARE(prompter.ids(), (Ids{IMFMSG(14), IMFMSG(14), ERRMSG(21)}));
+    QCOMPARE(prompter.shown[2].message.suffix,
+             std::string("\nRead back, address 8192 differs from what was sent."));
+    QVERIFY(AppContext::instance().settings().ReadBool("Trans", "VerifyAfterSend", false));
+
+    // Kept for the next time the dialog opens; a sound memory passes.
+    sim->fault("none");
+    prompter = test::FakePrompter();
+    bool stillOn = false;
+    ModalScript again([&](QDialog& d) {
+      stillOn = Child<QCheckBox>(d, "cbVerify")->isChecked();
+      Child<QPushButton>(d, "bnOK")->click();
+      Child<QPushButton>(d, "bnCancel")->click();
+    });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(again.ran());
+    QVERIFY(stillOn);
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(14)});
+    QVERIFY(sim->memory(0) == sent);
   }
 
   // A new pattern is saved first (Save As), then goes as its file image, whole, behind a

@@ -1,8 +1,11 @@
 // "Send to NQ".
 #include "ui/comm/Tfrmtrans.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 
+#include "core/comm/ReceiveFlow.h"
 #include "core/comm/SendFlow.h"
 #include "platform/QtSerialLink.h"
 #include "ui/app/AppContext.h"
@@ -10,10 +13,22 @@
 #include "ui/files/CenterOn.h"
 
 namespace averoz {
+namespace {
+
+constexpr const char* kVerifySection = "Trans";
+constexpr const char* kVerifyKey = "VerifyAfterSend";
+
+}  // namespace
 
 Tfrmtrans::Tfrmtrans(TMainForm& main) : TransferDialog(main, false) {
   setObjectName(QStringLiteral("Tfrmtrans"));
   setWindowTitle(QStringLiteral("Send to NQ"));
+  cbVerify_ = new QCheckBox(QStringLiteral("Verify after sending"), this);
+  cbVerify_->setObjectName(QStringLiteral("cbVerify"));
+  static_cast<QGridLayout*>(layout())->addWidget(cbVerify_, 4, 0, 1, 3);
+  connect(cbVerify_, &QCheckBox::clicked, this, [](bool on) {
+    WriteSetting([on](IniFile& ini) { ini.WriteBool(kVerifySection, kVerifyKey, on); });
+  });
 }
 
 Tfrmtrans& Tfrmtrans::of(TMainForm& main) {
@@ -26,6 +41,7 @@ Tfrmtrans& Tfrmtrans::of(TMainForm& main) {
 int Tfrmtrans::execWith(std::vector<std::uint8_t> payload) {
   transferPayload_ = std::move(payload);
   cbblock_->setCurrentIndex(0);
+  cbVerify_->setChecked(AppContext::instance().settings().ReadBool(kVerifySection, kVerifyKey, false));
   FormShow();
   adjustSize();
   CenterOnParent(*this);
@@ -38,12 +54,28 @@ int Tfrmtrans::execWith(std::vector<std::uint8_t> payload) {
 void Tfrmtrans::bnOKClick() {
   const std::string memory = cbblock_->currentText().toStdString();
   Prompter& prompter = main_.prompter();
+  bool sent = false;
   if (cbMethod_->currentIndex() == 0) {
-    SendViaGpib(gpibTarget(), memory, transferPayload_, *this, prompter);
+    sent = SendViaGpib(gpibTarget(), memory, transferPayload_, *this, prompter);
   } else {
     QtSerialLink link(AppContext::instance().settings());
-    SendViaSerial(link, serialTarget(), memory, transferPayload_, *this, prompter);
+    sent = SendViaSerial(link, serialTarget(), memory, transferPayload_, *this, prompter);
   }
+  if (sent && cbVerify_->isChecked()) verify(memory);
+}
+
+void Tfrmtrans::verify(const std::string& memory) {
+  Prompter& prompter = main_.prompter();
+  std::vector<std::uint8_t> back;
+  bool read = false;
+  if (cbMethod_->currentIndex() == 0) {
+    read = ReadBackViaGpib(gpibTarget(), memory, *this, prompter, back);
+  } else {
+    QtSerialLink link(AppContext::instance().settings());
+    read = ReadBackViaSerial(link, serialTarget(), memory, *this, prompter, back);
+  }
+  if (!read) return;  // the failure has been shown
+  if (const auto mismatch = ReadBackMismatch(transferPayload_, back)) prompter.warn(*mismatch);
 }
 
 }  // namespace averoz

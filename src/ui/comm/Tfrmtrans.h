@@ -1,10 +1,14 @@
 #pragma once
 // Trans > Send: "Send to NQ", which writes the payload of the document it was opened for into
-// the chosen instrument memory.
+// the chosen instrument memory and, with "Verify after sending" (kept in the settings file),
+// reads the memory back and compares it with what was sent.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "ui/comm/TransferDialog.h"
+
+class QCheckBox;
 
 namespace averoz {
 
@@ -26,7 +30,11 @@ class Tfrmtrans : public TransferDialog {
   void bnOKClick() override;
 
  private:
+  // After a confirmed send: the memory read back; ERRMSG 21 naming the first differing address.
+  void verify(const std::string& memory);
+
   std::vector<std::uint8_t> transferPayload_;
+  QCheckBox* cbVerify_;
 };
 
 }  // namespace averoz

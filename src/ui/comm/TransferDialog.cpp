@@ -114,23 +114,10 @@ void TransferDialog::FormShow() {
 }
 
 GpibTarget TransferDialog::gpibTarget() const {
-  GpibTarget t;
-  t.library = GpibLibraryName(AppContext::instance().settings());
-  t.board = settings_.boardId;
-  t.address = settings_.gpibAddress;
-  t.delimiter = settings_.gpibDelimiter;
-  t.modelPrefix = settings_.modelNumber;
-  return t;
+  return GpibTargetOf(settings_, GpibLibraryName(AppContext::instance().settings()));
 }
 
-SerialTarget TransferDialog::serialTarget() const {
-  SerialTarget t;
-  t.port = SerialSettingsOf(settings_);
-  t.delimiter = settings_.rsDelimiter;
-  t.modelPrefix = settings_.modelNumber;
-  t.timing = timing_;
-  return t;
-}
+SerialTarget TransferDialog::serialTarget() const { return SerialTargetOf(settings_, timing_); }
 
 void TransferDialog::reject() {
   if (!busy_) QDialog::reject();
