@@ -118,7 +118,7 @@ PpgOutcome RunPpgCalc(PpgDoc& doc, LogicOp op, PpgCalcDialog& dialog, Prompter& 
   PpgCalcSetup setup;
   setup.op = op;
   setup.maxCount = n;
-  setup.dataText = FormatNumber(WaveScale{doc.dataLen, doc.rescaleX, 0.0, 1.0}.IndexToX(n));
+  setup.dataText = doc.AddressText(n);
   setup.countLabel = "Count(1_" + std::to_string(n) + ")";
   setup.sourceMask = withSelection ? doc.SelectedMask() : 0;
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/app/general.h"
+
 namespace averoz {
 
 namespace {
@@ -24,6 +26,10 @@ bool PpgDoc::LoadBits(std::span<const std::uint8_t> bits) {
   std::transform(bits.begin(), bits.end(), bitData.begin(),
                  [](std::uint8_t b) { return std::uint8_t(b != 0); });
   return true;
+}
+
+std::string PpgDoc::AddressText(double address) const {
+  return FormatNumber(Scale().IndexToX(address));
 }
 
 int PpgDoc::Word(int addr) const {

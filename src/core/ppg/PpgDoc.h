@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "core/wave/WaveScale.h"
+
 namespace averoz {
 
 inline constexpr int kPpgChannels = 6;
@@ -73,6 +75,11 @@ class PpgDoc {
   bool isSaved = true;
   std::string browserKey;
   std::string fileName;
+
+  // The X units of the read-outs and dialogs (addresses by default); Y is unused.
+  WaveScale Scale() const { return {dataLen, rescaleX, 0.0, 1.0}; }
+  // An address in X units as shown to the user ("0.###").
+  std::string AddressText(double address) const;
 
   std::uint8_t& bit(int ch, int addr) { return bitData[std::size_t(ch) * dataLen + addr]; }
   std::uint8_t bit(int ch, int addr) const { return bitData[std::size_t(ch) * dataLen + addr]; }

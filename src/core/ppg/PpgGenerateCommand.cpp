@@ -72,7 +72,7 @@ PpgParamSetup Setup(const PpgDoc& doc, PpgKind kind, bool insert, const PatternC
   s.kind = kind;
   s.rowCount = doc.SelectedRowCount();
   s.clipLen = clip.patClipLen;
-  s.scale = WaveScale{doc.dataLen, doc.rescaleX, 0.0, 1.0};
+  s.scale = doc.Scale();
   if (insert) {
     const int room = doc.dataLen - doc.selBegin.x;
     s.fillMode = PpgFillMode::Insert;

@@ -52,6 +52,8 @@ class TMainForm : public QMainWindow, public DocumentHost {
   DocumentWindow* OpenDocument(int docKind, const QString& path, int count);
   bool FindOpenDocument(const QString& path);
   int documentCount() const { return int(documents().size()); }
+  // ERRMSG 27 and true when 30 documents are open: every way a document is made asks first.
+  bool RefuseAtWindowLimit();
   void CloseUntouchedStartup();
   void UpdateForDocumentCount(bool closing);
   void AddRecentFile(const QString& path);
@@ -125,7 +127,6 @@ class TMainForm : public QMainWindow, public DocumentHost {
   void ShowRecentFiles();
   void SetToolBarVisible(QToolBar* bar, bool visible);
   TfrmWave* NewWaveDocument(int docKind, int& counter);
-  bool RefuseAtWindowLimit();
   DocumentWindow* OpenPatternDocument(const QString& path);
   void AddDocumentWindow(DocumentWindow* doc);
   bool FormCloseQuery();

@@ -61,10 +61,7 @@ void mnTransSendClick(TMainForm& main, DocumentWindow& document) {
 }
 
 void mnTransReceiveClick(TMainForm& main) {
-  if (main.documentCount() >= TMainForm::kMaxDocuments) {
-    main.prompter().warn(ERRMSG(27));
-    return;
-  }
+  if (main.RefuseAtWindowLimit()) return;
   if (!InterfaceConfigured(main)) return;
   Tfrmreceiv::of(main).execDialog();
 }

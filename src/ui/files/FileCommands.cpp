@@ -28,12 +28,6 @@
 namespace averoz {
 namespace {
 
-bool RefuseAtWindowLimit(TMainForm& main) {
-  if (main.documentCount() < TMainForm::kMaxDocuments) return false;
-  main.prompter().warn(ERRMSG(27));
-  return true;
-}
-
 // The read data becomes a new document; an untouched start-up document makes way for it.
 void OpenReadData(TMainForm& main, int kind, const std::string& path,
                   const std::vector<std::int32_t>& samples, int count) {
@@ -125,7 +119,7 @@ static void OpenByExtension(TMainForm& main, const std::string& path) {
 }
 
 void FileOpen1Execute(TMainForm& main) {
-  if (RefuseAtWindowLimit(main)) return;
+  if (main.RefuseAtWindowLimit()) return;
   const std::optional<std::string> chosen =
       FileServices::of(main).chooser().Open(OpenDialogRequest{OpenFilter(), 1, {}});
   if (!chosen || chosen->empty()) return;
@@ -143,7 +137,7 @@ void OpenRecentFile(TMainForm& main, int slot) {
     return;
   }
   // The window limit holds for every way a document is made.
-  if (RefuseAtWindowLimit(main)) return;
+  if (main.RefuseAtWindowLimit()) return;
   if (OpensAsPattern(path))
     OpenPatternFile(main, path);
   else
@@ -156,7 +150,7 @@ void OpenGivenFile(TMainForm& main, const std::string& path) {
     main.prompter().warn(ERRMSG(17));
     return;
   }
-  if (main.FindOpenDocument(QString::fromStdString(path)) || RefuseAtWindowLimit(main)) return;
+  if (main.FindOpenDocument(QString::fromStdString(path)) || main.RefuseAtWindowLimit()) return;
   OpenByExtension(main, path);
 }
 

@@ -4,7 +4,6 @@
 #include <QObject>
 
 #include "core/app/MessageCatalog.h"
-#include "core/app/general.h"
 #include "core/ppg/AutoInvert.h"
 #include "core/ppg/PpgCalcCommand.h"
 #include "core/ppg/PpgEdits.h"
@@ -75,10 +74,6 @@ void CopyToDesktop(DocumentHost& host) {
 }  // namespace
 
 PatternClip& PatternClipboard(DocumentHost& host) { return Shared(host).clip; }
-
-std::string PpgAddressText(const PpgDoc& doc, double address) {
-  return FormatNumber(address * doc.rescaleX / doc.dataLen);
-}
 
 void PpgGenerate(DocumentHost& host, TfrmPpg& window, PpgKind kind) {
   PatternShared& shared = Shared(host);

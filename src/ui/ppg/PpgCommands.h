@@ -16,8 +16,6 @@ class TfrmPpg;
 
 // The one pattern clipboard of the program (held by the frame window).
 PatternClip& PatternClipboard(DocumentHost& host);
-// An address in the document's X units ("0.###").
-std::string PpgAddressText(const PpgDoc& doc, double address);
 
 void PpgGenerate(DocumentHost& host, TfrmPpg& window, PpgKind kind);
 void PpgCalc(DocumentHost& host, TfrmPpg& window, LogicOp op);

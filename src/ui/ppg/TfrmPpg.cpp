@@ -51,7 +51,7 @@ TfrmPpg::TfrmPpg(DocumentHost* host)
   connect(view_, &PpgView::pointerAddress, this, [this](int address) {
     if (!IsActive()) return;
     if (auto* e = this->host()->control<QLineEdit>(QStringLiteral("edcx")))
-      e->setText(QString::fromStdString(PpgAddressText(*doc_, address)));
+      e->setText(QString::fromStdString(doc_->AddressText(address)));
   });
   connect(view_, &PpgView::popupRequested, this, [this](const QPoint& global) {
     if (auto* menu = this->host()->control<QMenu>(QStringLiteral("PopupMenu2"))) menu->popup(global);
@@ -127,7 +127,7 @@ void TfrmPpg::FormActivate() {
   ShowSelectionReadouts();
   UpdateSelectionCommands();
   if (auto* e = host()->control<QLineEdit>(QStringLiteral("edNorX")))
-    e->setText(QString::fromStdString(PpgAddressText(*doc_, doc_->dataLen)));
+    e->setText(QString::fromStdString(doc_->AddressText(doc_->dataLen)));
 }
 
 void TfrmPpg::UpdateUndo(bool ready) {

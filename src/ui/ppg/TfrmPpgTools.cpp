@@ -139,7 +139,7 @@ void TfrmPpg::ShowCursorReadouts() {
       {"edX1", d.csrX1}, {"edX2", d.csrX2}, {"eddx", d.csrX2 - d.csrX1 + 1}};
   for (const auto& [name, value] : values)
     if (QLineEdit* e = field(name)) {
-      SetReadout(e, QString::fromStdString(PpgAddressText(d, value)));
+      SetReadout(e, QString::fromStdString(d.AddressText(value)));
       e->setEnabled(on);
     }
   SetReadoutBar(host()->control<QScrollBar>(QStringLiteral("udX1")), 0, d.csrX2 - 1, d.csrX1, on);
@@ -160,9 +160,9 @@ void TfrmPpg::ShowCursorReadouts() {
 void TfrmPpg::ShowSelectionReadouts() {
   const PpgDoc& d = *doc_;
   const std::pair<const char*, QString> values[] = {
-      {"edss", QString::fromStdString(PpgAddressText(d, d.selBegin.x))},
-      {"edse", QString::fromStdString(PpgAddressText(d, d.selEnd.x))},
-      {"edsdx", QString::fromStdString(PpgAddressText(d, d.selEnd.x - d.selBegin.x + 1))},
+      {"edss", QString::fromStdString(d.AddressText(d.selBegin.x))},
+      {"edse", QString::fromStdString(d.AddressText(d.selEnd.x))},
+      {"edsdx", QString::fromStdString(d.AddressText(d.selEnd.x - d.selBegin.x + 1))},
       {"edssY", QString::number(d.selBegin.y + 1)},
       {"edseY", QString::number(d.selEnd.y + 1)}};
   for (const auto& [name, text] : values)
