@@ -146,6 +146,11 @@ class TestPpgWindow : public QObject, public test::MainWindowFixture {
     form->action("PalletePpgbitpenh1")->trigger();
     QCOMPARE(int(w->doc().editMode), 5);
     QVERIFY(form->action("pmBitpenChange")->isVisible());
+    form->action("pmBitpenChange")->trigger();  // "Reverse BitPen": High becomes Lo
+    QCOMPARE(int(w->doc().editMode), 6);
+    QVERIFY(form->action("PalletePpgbitpenl1")->isChecked());
+    form->action("pmBitpenChange")->trigger();
+    QCOMPARE(int(w->doc().editMode), 5);
     QWidget* pad = w->view()->mousepad();
     QTest::mouseClick(pad, Qt::LeftButton, {}, PadPoint(*w, 4, 1));  // row 2 = CH2
     QCOMPARE(int(w->doc().bit(1, 4)), 1);
@@ -181,6 +186,23 @@ class TestPpgWindow : public QObject, public test::MainWindowFixture {
     QCOMPARE(w->doc().chOrder, pair);
     QVERIFY(!w->doc().rangeSelected);
     QCOMPARE(w->findChild<PpgChannelHeader*>("pn2")->caption(), QString("CH4"));
+  }
+
+  void changeLengthStartsTheViewOverAroundTheBits() {
+    TfrmPpg* w = NewPattern();
+    w->doc().SetSelection({0, 0}, {9, 0});
+    form->action("mnMath2Invert")->trigger();
+    form->action("ZoomMax1")->trigger();
+    w->view()->FinishZoom();
+    prompter.answers = {Answer::Cancel};
+    form->action("mnMath2Len")->trigger();
+    QCOMPARE(prompter.ids().back(), IMFMSG(1));
+    QCOMPARE(form->findChild<QLineEdit*>("edzx")->text(), QString("0.04"));
+    form->action("mnMath2Len")->trigger();  // OK
+    QCOMPARE(form->findChild<QLineEdit*>("edzx")->text(), QString("20"));
+    QCOMPARE(Bits(w->doc(), 0, 8, 3), std::string("110"));
+    QVERIFY(!form->action("EditUndo1")->isEnabled());
+    QVERIFY(!w->doc().rangeSelected);
   }
 
   void saveAndOpenAgain() {
