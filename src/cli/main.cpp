@@ -8,6 +8,7 @@
 
 #include "cli/CliEnv.h"
 #include "cli/Commands.h"
+#include "cli/ImportCommand.h"
 #include "cli/InstrumentCommands.h"
 #include "cli/PpgCommand.h"
 
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
   if (command == "info") return Info(args, env);
   if (command == "convert") return Convert(std::move(args), env);
   if (command == "gen") return Gen(std::move(args), env);
+  if (command == "import") return Import(std::move(args), env);
   if (command == "ppg") return Ppg(args, env);
   if (command == "identify") return Identify(args, env);
   if (command == "send") return Send(args, env);

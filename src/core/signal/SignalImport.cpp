@@ -41,7 +41,11 @@ std::string CheckImportOptions(const SignalTable& table, const SignalImportOptio
 }
 
 std::vector<std::int32_t> ImportSignalCodes(const SignalTable& table, const SignalImportOptions& options) {
-  const std::vector<double> resampled = ResampleSignal(table.columns[options.column].values, options.length);
+  const std::vector<double>& values = table.columns[options.column].values;
+  // The resampler's rounding would otherwise spread a constant over the whole range.
+  const auto [min, max] = std::minmax_element(values.begin(), values.end());
+  if (!options.mapping.fixedRange && *min == *max) return std::vector<std::int32_t>(options.length, 2048);
+  const std::vector<double> resampled = ResampleSignal(values, options.length);
   return MapToCodes(resampled, options.mapping);
 }
 

@@ -56,6 +56,10 @@ TEST(SignalMapping, MinMaxFixedRangeAndConstant) {
   EXPECT_EQ(MapToCodes(v, {true, -1, 1}), (std::vector<std::int32_t>{0, 0, 4095, 4095, 4095}));
   EXPECT_EQ(MapToCodes(v, {true, 5, -3}), (std::vector<std::int32_t>{4095, 3071, 2048, 1024, 0}));
   EXPECT_EQ(MapToCodes(std::vector<double>(4, 0.7), {}), std::vector<std::int32_t>(4, 2048));
+  // Also after shortening, where the resampler's rounding must not be spread over 0..4095.
+  SignalTable flat;
+  flat.columns.push_back({"flat", std::vector<double>(100003, 0.7)});
+  EXPECT_EQ(ImportSignalCodes(flat, {}), std::vector<std::int32_t>(16384, 2048));
 }
 
 TEST(SignalMapping, OptionsAreChecked) {
