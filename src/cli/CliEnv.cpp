@@ -27,10 +27,12 @@ std::string ProgramFolder(const std::string& argv0) {
 CliEnv::CliEnv(const std::string& argv0, const std::string& settingsFile)
     : settings_(settingsFile.empty() ? SettingsFilePath(ProgramFolder(argv0), kSettingsFileName)
                                      : settingsFile),
-      language_(settings_.ReadString("View", "Language", "Japanese")) {}
+      language_(ChooseLanguage(settings_, MessageLocale())) {}
+
+std::string CliEnv::Text(MessageId id) const { return MessageText(id, language_, settings_); }
 
 void CliEnv::Say(const Message& message) const {
-  SayText(message.prefix + MessageText(message.id, language_, settings_) + message.suffix);
+  SayText(message.prefix + Text(message.id) + message.suffix);
 }
 
 void CliEnv::SayText(const std::string& text) const {

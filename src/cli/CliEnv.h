@@ -1,10 +1,12 @@
 #pragma once
 // What every command of averoz-cli shares: the settings file "averoz.INI" in the program's
 // own folder (or the user's settings folder when that one is not writable), the language
-// read from it, and messages on stderr in that language.
+// read from it (or the desktop's locale when it names none), and messages on stderr in that
+// language.
 #include <string>
 
 #include "core/app/IniFile.h"
+#include "core/app/Language.h"
 #include "core/app/Prompter.h"
 #include "core/files/TextImport.h"
 
@@ -19,7 +21,9 @@ class CliEnv {
   explicit CliEnv(const std::string& argv0, const std::string& settingsFile = {});
 
   const IniFile& settings() const { return settings_; }
-  const std::string& language() const { return language_; }
+  const std::string& language() const { return language_.name; }
+  // The catalog text of an entry in the language of this run.
+  std::string Text(MessageId id) const;
 
   // One line on stderr: prefix + the catalog text + suffix.
   void Say(const Message& message) const;
@@ -28,7 +32,7 @@ class CliEnv {
 
  private:
   IniFile settings_;
-  std::string language_;
+  RunLanguage language_;
 };
 
 // Nobody is there to answer: warnings go to stderr, every question gets the answer that
@@ -52,6 +56,7 @@ class CliImportStatus : public ImportStatus {
   explicit CliImportStatus(const CliEnv& env) : env_(env) {}
   void Clear() override {}
   void Append(const Message& line) override { env_.Say(line); }
+  void AppendText(const std::string& line) override { env_.SayText(line); }
   void SetProgressMax(int) override {}
   void SetProgress(int) override {}
   void Close() override {}

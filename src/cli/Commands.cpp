@@ -19,12 +19,12 @@ constexpr const char* kUsage =
     "usage: averoz-cli dump FILE\n"
     "       averoz-cli info FILE\n"
     "       averoz-cli convert IN OUT [--fill CODE]\n"
-    "       averoz-cli convert IN.ppg OUT   (OUT .ppg or .csv; .awf/.ope is a usage error)\n"
+    "       averoz-cli convert IN.ppg OUT   (OUT .ppg, .csv or .vcd; .awf/.ope is a usage error)\n"
     "       averoz-cli gen OUT SHAPE [key=value ...] [SHAPE [key=value ...]] ... [--fill CODE]\n"
     "SHAPE: sine square triangle ramp charge discharge scurveup scurvedown dc noise\n"
     "keys:  len amp ofs cycles phase damp duty\n"
-    "OUT:   .awf (Modulation), .ope (Operation), .csv (text)\n"
-    "       averoz-cli ppg OUT [STEP [key=value ...]] ...   (OUT: .ppg or .csv)\n"
+    "OUT:   .awf (Modulation), .ope (Operation), .csv (text), .wav (16-bit PCM sound)\n"
+    "       averoz-cli ppg OUT [STEP [key=value ...]] ...   (OUT: .ppg, .csv or .vcd)\n"
     "STEP:  order ch=1,4,2,5,3,6\n"
     "       high|lo rows=R start=S len=N | rows=R at=C [len=N]\n"
     "       clock ... period=P duty=D   counter ... period=P   value ... bits=B\n"
@@ -34,9 +34,10 @@ constexpr const char* kUsage =
     "       rotate|shift src=C[,...] dir=left|right [n=K] [start=S len=N]\n"
     "       autoinvert on [derive=1,2,3] | autoinvert off\n"
     "       rows: 1-based display rows (2 or 2-4); channels 1..6\n"
-    "       averoz-cli identify [--via gpib|serial]\n"
-    "       averoz-cli send FILE --memory N [--via gpib|serial]   (FILE: .awf .ope .csv .ppg)\n"
-    "       averoz-cli receive OUT --memory N [--via gpib|serial]   (OUT: .awf .ope .csv)\n"
+    "       averoz-cli identify [--via gpib|serial|lan]\n"
+    "       averoz-cli send FILE --memory N [--via gpib|serial|lan] [--verify]\n"
+    "                    (FILE: .awf .ope .csv .ppg)\n"
+    "       averoz-cli receive OUT --memory N [--via gpib|serial|lan]   (OUT: .awf .ope .csv .wav)\n"
     "N:     memory 0..3; --via defaults to gpib\n"
     "every command: [--settings FILE] reads FILE instead of averoz.INI beside the program\n";
 
@@ -149,7 +150,7 @@ int Convert(Args args, const CliEnv& env) {
   if (!TakeFill(args, fillOption, usage)) return Usage(usage);
   if (args.size() != 2) return Usage("convert takes IN and OUT");
   if (IsPatternInput(args[0])) return ConvertPattern(args[0], args[1], fillOption.given, env);
-  if (!IsOutputPath(args[1])) return Usage("OUT must end in .awf, .ope or .csv");
+  if (!IsOutputPath(args[1])) return Usage(kWaveOutputUsage);
   std::optional<std::int32_t> fill;
   if (!FillCode(fillOption, env, fill)) return kExitRefused;
 
@@ -165,7 +166,7 @@ int Gen(Args args, const CliEnv& env) {
   std::string usage;
   if (!TakeFill(args, fillOption, usage)) return Usage(usage);
   if (args.size() < 2) return Usage("gen takes OUT and at least one SHAPE");
-  if (!IsOutputPath(args[0])) return Usage("OUT must end in .awf, .ope or .csv");
+  if (!IsOutputPath(args[0])) return Usage(kWaveOutputUsage);
   std::vector<ShapeSpec> shapes;
   if (!ParseShapes(Args(args.begin() + 1, args.end()), shapes, usage)) return Usage(usage);
   std::optional<std::int32_t> fill;

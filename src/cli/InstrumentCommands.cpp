@@ -16,18 +16,21 @@
 #include "core/files/FileNames.h"
 #include "core/files/PatternFile.h"
 #include "platform/PosixSerialLink.h"
+#include "platform/PosixTcpLink.h"
 
 namespace averoz::cli {
 namespace {
 
+enum class Via { Gpib, Serial, Lan };
+
 struct TransferArgs {
   std::string file;    // FILE of send, OUT of receive
   std::string memory;  // "0".."3"
-  bool serial = false;
+  Via via = Via::Gpib;
   bool verify = false;  // send: read the memory back and compare
 };
 
-// [FILE] [--memory N] [--via gpib|serial] [--verify]; withFile: FILE and --memory are
+// [FILE] [--memory N] [--via gpib|serial|lan] [--verify]; withFile: FILE and --memory are
 // required; --verify only where verifyAllowed.
 bool ParseTransferArgs(const Args& args, bool withFile, TransferArgs& out, std::string& usage,
                        bool verifyAllowed = false) {
@@ -54,11 +57,11 @@ bool ParseTransferArgs(const Args& args, bool withFile, TransferArgs& out, std::
     }
     slot = args[++i];
   }
-  if (via && *via != "gpib" && *via != "serial") {
-    usage = "--via takes gpib or serial";
+  if (via && *via != "gpib" && *via != "serial" && *via != "lan") {
+    usage = "--via takes gpib, serial or lan";
     return false;
   }
-  out.serial = via && *via == "serial";
+  out.via = !via || *via == "gpib" ? Via::Gpib : *via == "serial" ? Via::Serial : Via::Lan;
   if (!withFile) {
     if (!words.empty() || memory) usage = "identify takes only --via";
     return usage.empty();
@@ -87,18 +90,25 @@ GpibTarget GpibOf(const CliEnv& env, const TransferSettings& s) {
   return GpibTargetOf(s, GpibLibraryName(env.settings()));
 }
 
-// Remembers the bytes of the last read, so that the identity the sequence read can be shown.
-class ReplyTap final : public SerialLink {
+// The identity line on stdout, without its delimiter.
+void PrintIdentity(std::string reply) {
+  while (!reply.empty() && (reply.back() == '\n' || reply.back() == '\r' || reply.back() == '\0'))
+    reply.pop_back();
+  std::printf("%s\n", reply.c_str());
+}
+
+// Remembers the bytes of the reads since the last clear, so that the identity the sequence read
+// can be shown (a socket's reply comes byte by byte).
+class ReplyTap final : public ByteLink {
  public:
-  explicit ReplyTap(SerialLink& link) : link_(link) {}
-  void open(const SerialSettings& s) override { link_.open(s); }
+  explicit ReplyTap(ByteLink& link) : link_(link) {}
   bool isOpen() const override { return link_.isOpen(); }
   void close() override { link_.close(); }
   bool send(std::span<const std::uint8_t> bytes) override { return link_.send(bytes); }
   std::size_t pendingBytes() const override { return link_.pendingBytes(); }
   long read(std::span<std::uint8_t> buffer) override {
     const long n = link_.read(buffer);
-    last.assign(buffer.begin(), buffer.begin() + std::max(n, 0L));
+    last.append(buffer.begin(), buffer.begin() + std::max(n, 0L));
     return n;
   }
   void setReadTimeout(std::chrono::milliseconds t) override { link_.setReadTimeout(t); }
@@ -108,14 +118,15 @@ class ReplyTap final : public SerialLink {
   std::string last;
 
  private:
-  SerialLink& link_;
+  ByteLink& link_;
 };
 
-// The identity line on stdout, without its delimiter.
-void PrintIdentity(std::string reply) {
-  while (!reply.empty() && (reply.back() == '\n' || reply.back() == '\r' || reply.back() == '\0'))
-    reply.pop_back();
-  std::printf("%s\n", reply.c_str());
+// "*IDN?" over an opened serial port or socket; the identity on stdout when it passes.
+bool IdentifyOver(ByteLink& opened, const LineTarget& target, Prompter& prompter) {
+  ReplyTap link(opened);
+  const bool ok = SerialIdentify(link, target, true, prompter);
+  if (ok) PrintIdentity(link.last);
+  return ok;
 }
 
 // The payload the send dialog would get for the file: a waveform's samples (its undrawn tail
@@ -147,22 +158,28 @@ int Identify(const Args& args, const CliEnv& env) {
   CliPanel panel(env);  // Ctrl+C waits for the device to be put back
   CliPrompter prompter(env);
   bool ok = false;
-  if (!a.serial) {
+  if (a.via == Via::Gpib) {
     GpibState g;
     ok = GpibConnect(g, GpibOf(env, s), prompter);
     if (ok) PrintIdentity(g.reply);
     GpibClose(g);
-  } else {
+  } else if (a.via == Via::Serial) {
     PosixSerialLink port(env.settings());
-    ReplyTap link(port);
     try {
-      link.open(SerialSettingsOf(s));
-      ok = SerialIdentify(link, SerialTargetOf(s), true, prompter);
-      if (ok) PrintIdentity(link.last);
-    } catch (const SerialError& e) {
+      port.open(SerialSettingsOf(s));
+      ok = IdentifyOver(port, SerialTargetOf(s), prompter);
+    } catch (const LinkError& e) {
       prompter.showText(e.what(), Icon::Warning);
     }
-    link.close();
+  } else {
+    PosixTcpLink socket;
+    const LanTarget target = LanTargetOf(s);
+    try {
+      socket.open(target.endpoint);
+      ok = IdentifyOver(socket, target, prompter);
+    } catch (const LinkError& e) {
+      prompter.showText(e.what(), Icon::Warning);
+    }
   }
   return ok && !CliPanel::interrupted() ? kExitOk : kExitRefused;
 }
@@ -182,15 +199,20 @@ int Send(const Args& args, const CliEnv& env) {
   CliPrompter prompter(env);
   bool ok = false;
   std::vector<std::uint8_t> back;
-  if (!a.serial) {
+  if (a.via == Via::Gpib) {
     const GpibTarget target = GpibOf(env, s);
     ok = SendViaGpib(target, a.memory, payload, panel, prompter) &&
          (!a.verify || ReadBackViaGpib(target, a.memory, panel, prompter, back));
-  } else {
+  } else if (a.via == Via::Serial) {
     PosixSerialLink link(env.settings());
     const SerialTarget target = SerialTargetOf(s);
     ok = SendViaSerial(link, target, a.memory, payload, panel, prompter) &&
          (!a.verify || ReadBackViaSerial(link, target, a.memory, panel, prompter, back));
+  } else {
+    PosixTcpLink link;
+    const LanTarget target = LanTargetOf(s);
+    ok = SendViaLan(link, target, a.memory, payload, panel, prompter) &&
+         (!a.verify || ReadBackViaLan(link, target, a.memory, panel, prompter, back));
   }
   if (ok && a.verify) {
     if (const auto mismatch = ReadBackMismatch(payload, back)) {
@@ -205,18 +227,21 @@ int Receive(const Args& args, const CliEnv& env) {
   TransferArgs a;
   std::string usage;
   if (!ParseTransferArgs(args, true, a, usage)) return Usage(usage);
-  if (!IsOutputPath(a.file)) return Usage("OUT must end in .awf, .ope or .csv");
+  if (!IsOutputPath(a.file)) return Usage(kWaveOutputUsage);
   if (!InterfaceConfigured(env)) return kExitRefused;
   const TransferSettings s = LoadTransferSettings(env.settings());
   CliPanel panel(env);
   CliPrompter prompter(env);
   std::vector<std::int32_t> words;
   int result = 0;
-  if (!a.serial) {
+  if (a.via == Via::Gpib) {
     result = ReceiveViaGpib(GpibOf(env, s), a.memory, panel, prompter, words);
-  } else {
+  } else if (a.via == Via::Serial) {
     PosixSerialLink link(env.settings());
     result = ReceiveViaSerial(link, SerialTargetOf(s), a.memory, panel, prompter, words);
+  } else {
+    PosixTcpLink link;
+    result = ReceiveViaLan(link, LanTargetOf(s), a.memory, panel, prompter, words);
   }
   if (const auto message = ReceiveResultMessage(result)) {
     prompter.warn(*message);

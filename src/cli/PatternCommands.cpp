@@ -38,7 +38,7 @@ int InfoPattern(const std::string& path, const CliEnv& env) {
 int ConvertPattern(const std::string& in, const std::string& out, bool fillGiven,
                    const CliEnv& env) {
   if (fillGiven) return Usage("--fill does not apply to a .ppg input");
-  if (!IsPatternOutputPath(out)) return Usage("a .ppg input converts to .ppg or .csv only");
+  if (!IsPatternOutputPath(out)) return Usage("a .ppg input converts to .ppg, .csv or .vcd only");
   PatternReadResult r;
   if (!ReadPatternInput(in, env, r)) return kExitRefused;
   return WritePatternOutput(r.bits, out, env) ? kExitOk : kExitRefused;

@@ -11,7 +11,7 @@ int DumpPattern(const std::string& path, const CliEnv& env);
 // Kind, name field, model text, versions, date and the CRC. A refused file whose header
 // could be decoded is still described (its CRC line says whether it matches) and gives 1.
 int InfoPattern(const std::string& path, const CliEnv& env);
-// A pattern converts to ".ppg" (name field from OUT's file name) or ".csv" only; any other
+// A pattern converts to ".ppg" (name field from OUT's file name), ".csv" or ".vcd" only; any other
 // OUT, or --fill, is a usage error.
 int ConvertPattern(const std::string& in, const std::string& out, bool fillGiven,
                    const CliEnv& env);

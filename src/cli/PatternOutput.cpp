@@ -6,6 +6,7 @@
 #include "core/app/general.h"
 #include "core/files/CsvExport.h"
 #include "core/files/FileNames.h"
+#include "core/files/VcdExport.h"
 
 namespace averoz::cli {
 namespace {
@@ -38,7 +39,7 @@ FileWriteResult WritePpg(std::span<const std::uint8_t> bits, const std::string& 
 
 bool IsPatternOutputPath(const std::string& path) {
   const std::string ext = LowerAscii(ExtensionOf(path));
-  return ext == KindExtension(2) || ext == ".csv";
+  return ext == KindExtension(2) || ext == ".csv" || ext == ".vcd";
 }
 
 std::optional<LocalDateTime> PatternWriteTime(const CliEnv& env) {
@@ -57,8 +58,11 @@ std::optional<LocalDateTime> PatternWriteTime(const CliEnv& env) {
 bool WritePatternOutput(std::span<const std::uint8_t> bits, const std::string& path,
                         const CliEnv& env) {
   FileWriteResult r;
-  if (LowerAscii(ExtensionOf(path)) == ".csv") {
+  const std::string ext = LowerAscii(ExtensionOf(path));
+  if (ext == ".csv") {
     r = WritePatternCsv(bits, path);
+  } else if (ext == ".vcd") {
+    r = WriteVcdFile(bits, path, ReadVcdTimeStep(env.settings()));
   } else {
     const std::optional<LocalDateTime> when = PatternWriteTime(env);
     if (!when) return false;

@@ -1,6 +1,6 @@
 #pragma once
 // Writing a pattern as the editor's Save As does, by the output's extension: ".ppg" the
-// pattern data file, ".csv" the pattern text export.
+// pattern data file, ".csv" the pattern text export, ".vcd" a Value Change Dump.
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -11,8 +11,9 @@
 
 namespace averoz::cli {
 
-// ".ppg" or ".csv" (any case).
+// ".ppg", ".csv" or ".vcd" (any case).
 bool IsPatternOutputPath(const std::string& path);
+inline constexpr const char* kPatternOutputUsage = "OUT must end in .ppg, .csv or .vcd";
 
 // The header's date and time: the instant SOURCE_DATE_EPOCH names (decimal seconds since
 // 1970-01-01 UTC) in local time when the variable is set and not empty, so that the same

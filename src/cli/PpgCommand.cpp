@@ -5,7 +5,6 @@
 
 #include "cli/PatternOutput.h"
 #include "cli/PpgSteps.h"
-#include "core/app/MessageCatalog.h"
 #include "core/app/general.h"
 #include "core/ppg/AutoInvert.h"
 #include "core/ppg/PpgCalcCommand.h"
@@ -154,7 +153,7 @@ class Runner {
                                                       {"counter", PpgKind::Counter},
                                                       {"value", PpgKind::Value}};
     if (s.keyword == "paste") {
-      const std::string channels = MessageText(ERRMSG(28), env_.language(), env_.settings());
+      const std::string channels = env_.Text(ERRMSG(28));
       return Outcome(PastePattern(doc, dialog, clip_, prompter_, channels));
     }
     return Outcome(RunPpgGenerator(doc, kinds.at(s.keyword), dialog, clip_, prompter_));
@@ -261,7 +260,7 @@ class Runner {
 
 int Ppg(const Args& args, const CliEnv& env) {
   if (args.empty()) return Usage("ppg takes OUT");
-  if (!IsPatternOutputPath(args[0])) return Usage("OUT must end in .ppg or .csv");
+  if (!IsPatternOutputPath(args[0])) return Usage(kPatternOutputUsage);
   std::vector<PpgStep> steps;
   std::string usage;
   if (!ParsePpgSteps(Args(args.begin() + 1, args.end()), steps, usage)) return Usage(usage);

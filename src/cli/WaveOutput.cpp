@@ -2,6 +2,7 @@
 
 #include "core/files/CsvExport.h"
 #include "core/files/FileNames.h"
+#include "core/files/WavExport.h"
 #include "core/files/WaveFile.h"
 #include "core/wave/TailFill.h"
 
@@ -28,7 +29,7 @@ class FillLevel final : public ParamDialog {
 
 bool IsOutputPath(const std::string& path) {
   const std::string ext = LowerAscii(ExtensionOf(path));
-  return ext == ".awf" || ext == ".ope" || ext == ".csv";
+  return ext == ".awf" || ext == ".ope" || ext == ".csv" || ext == ".wav";
 }
 
 bool CompleteTail(WaveDoc& doc, std::optional<std::int32_t> fill, const CliEnv& env) {
@@ -43,9 +44,11 @@ bool CompleteTail(WaveDoc& doc, std::optional<std::int32_t> fill, const CliEnv& 
 }
 
 bool WriteWaveOutput(const WaveDoc& doc, const std::string& path, const CliEnv& env) {
-  const FileWriteResult r = LowerAscii(ExtensionOf(path)) == ".csv"
-                                ? WriteWaveCsv(doc.waveData, path)
-                                : WriteWaveFile(doc.waveData, path, env.settings());
+  const std::string ext = LowerAscii(ExtensionOf(path));
+  const FileWriteResult r =
+      ext == ".csv"   ? WriteWaveCsv(doc.waveData, path)
+      : ext == ".wav" ? WriteWavFile(doc.waveData, path, ReadWavSampleRate(env.settings()))
+                      : WriteWaveFile(doc.waveData, path, env.settings());
   if (!r.ok) env.SayText(r.error);
   return r.ok;
 }

@@ -10,8 +10,9 @@
 
 namespace averoz::cli {
 
-// ".awf" and ".ope" binary, ".csv" text; false for any other extension.
+// ".awf" and ".ope" binary, ".csv" text, ".wav" sound; false for any other extension.
 bool IsOutputPath(const std::string& path);
+inline constexpr const char* kWaveOutputUsage = "OUT must end in .awf, .ope, .csv or .wav";
 
 // Fills the undrawn tail with the DC code fill, as the tail fill of a save does. Without
 // a code an undrawn tail is refused with IMFMSG 8 on stderr (false).

@@ -1,21 +1,17 @@
 #include "platform/PosixSerialLink.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <vector>
 
 #include "core/comm/ComPortMap.h"
 
 namespace averoz {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // The termios speed of a bit rate; the rates the settings can name and the common others.
 speed_t SpeedOf(int bitRate) {
@@ -75,67 +71,12 @@ void PosixSerialLink::open(const SerialSettings& s) {
   }
   // Whatever the instrument said before this transfer would be taken for its first reply.
   ::tcflush(fd, TCIOFLUSH);
-  fd_ = fd;
-}
-
-void PosixSerialLink::close() {
-  if (fd_ < 0) return;
-  ::close(fd_);
-  fd_ = -1;
-  queue_.clear();
-}
-
-void PosixSerialLink::pushQueued() const {
-  std::vector<std::uint8_t> chunk;
-  while (fd_ >= 0 && !queue_.empty()) {
-    chunk.assign(queue_.begin(), queue_.begin() + std::min<std::size_t>(queue_.size(), 4096));
-    const ssize_t n = ::write(fd_, chunk.data(), chunk.size());
-    if (n <= 0) return;  // the driver is full (EAGAIN) or the line failed: try again later
-    queue_.erase(queue_.begin(), queue_.begin() + n);
-  }
-}
-
-bool PosixSerialLink::send(std::span<const std::uint8_t> bytes) {
-  if (fd_ < 0) return false;
-  queue_.insert(queue_.end(), bytes.begin(), bytes.end());
-  pushQueued();
-  return true;
-}
-
-std::size_t PosixSerialLink::pendingBytes() const {
-  if (fd_ < 0) return 0;
-  pushQueued();
-  int queued = 0;
-  if (::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued < 0) queued = 0;
-  return queue_.size() + std::size_t(queued);
-}
-
-long PosixSerialLink::read(std::span<std::uint8_t> buffer) {
-  if (fd_ < 0) return -1;
-  const Clock::time_point deadline = Clock::now() + timeout_;
-  std::size_t got = 0;
-  while (got < buffer.size()) {
-    const ssize_t n = ::read(fd_, buffer.data() + got, buffer.size() - got);
-    if (n > 0) {
-      got += std::size_t(n);
-      continue;
-    }
-    if (n < 0 && errno != EAGAIN && errno != EINTR) break;  // the device went away
-    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0) break;
-    // Also moves queued output, so a query's reply can come while its text is still queued.
-    pushQueued();
-    pollfd p{fd_, short(POLLIN | (queue_.empty() ? 0 : POLLOUT)), 0};
-    const int ready = ::poll(&p, 1, int(left.count()));
-    if (ready < 0 && errno != EINTR) break;
-    if (ready > 0 && (p.revents & (POLLERR | POLLNVAL))) break;
-  }
-  return long(got);
+  stream_.adopt(fd);
 }
 
 CtsState PosixSerialLink::ctsState() const {
   int lines = 0;
-  if (fd_ < 0 || ::ioctl(fd_, TIOCMGET, &lines) != 0) return CtsState::Unknown;
+  if (!isOpen() || ::ioctl(stream_.fd(), TIOCMGET, &lines) != 0) return CtsState::Unknown;
   return (lines & TIOCM_CTS) ? CtsState::Clear : CtsState::Held;
 }
 

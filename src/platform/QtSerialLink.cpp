@@ -40,14 +40,19 @@ std::size_t DriverOutputQueue(int fd) {
 }  // namespace
 
 QtSerialLink::QtSerialLink(IniFile settings)
-    : settings_(std::move(settings)), port_(std::make_unique<QSerialPort>()) {}
+    : QtSerialLink([settings = std::move(settings)](int com) {
+        return ComDevicePath(settings, com);
+      }) {}
+
+QtSerialLink::QtSerialLink(DeviceOf devices)
+    : devices_(std::move(devices)), port_(std::make_unique<QSerialPort>()) {}
 
 QtSerialLink::~QtSerialLink() { close(); }
 
 void QtSerialLink::open(const SerialSettings& s) {
   close();
   CheckSettings(s);
-  devicePath_ = ComDevicePath(settings_, s.comNumber);
+  devicePath_ = s.comNumber < 1 ? std::string() : devices_(s.comNumber);
   const std::string name = ComName(s.comNumber);
   if (devicePath_.empty()) throw SerialError(name + ": no such port");
 

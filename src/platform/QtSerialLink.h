@@ -7,6 +7,7 @@
 // follows the line. A pseudo-terminal takes some kilobytes of its own first, which no queue
 // count can see.
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,9 @@ class QtSerialLink final : public SerialLink {
  public:
   // The settings file maps COM numbers to devices; it is read at each open.
   explicit QtSerialLink(IniFile settings);
+  // The device of each COM number from elsewhere (a dialog's unsaved values).
+  using DeviceOf = std::function<std::string(int com)>;
+  explicit QtSerialLink(DeviceOf devices);
   ~QtSerialLink() override;
   QtSerialLink(const QtSerialLink&) = delete;
   QtSerialLink& operator=(const QtSerialLink&) = delete;
@@ -46,7 +50,7 @@ class QtSerialLink final : public SerialLink {
   const std::string& devicePath() const { return devicePath_; }
 
  private:
-  IniFile settings_;
+  DeviceOf devices_;
   std::unique_ptr<QSerialPort> port_;
   std::string devicePath_;
   std::chrono::milliseconds timeout_ = kSerialDefaultTimeout;

@@ -1,11 +1,15 @@
-// nqsim-serial: the simulated instrument on a pseudo-terminal, for trying the editor's
-// RS-232C transfers by hand. Prints the device path, then serves until interrupted.
+// nqsim-serial: the simulated instrument on a pseudo-terminal, or with --tcp on a TCP port of
+// the loopback address, for trying the editor's RS-232C and LAN transfers by hand (and for the
+// command-line tests). Prints the device path (or the port number), then serves until
+// interrupted.
 //
 //   nqsim-serial [--rate BITS] [--fault NAME] [--idn TEXT] [--link PATH]
+//   nqsim-serial --tcp PORT [--fault NAME] [--idn TEXT]      (PORT 0: any free port)
 //
 // Map a COM number to the printed path in the settings file ([RS] COM1=/dev/pts/N), or give
-// --link a fixed path to map once. The fault and identity also come from NQSIM_FAULT and
-// NQSIM_IDN when the options are absent.
+// --link a fixed path to map once; for the LAN set [TCPIP] IPAddress=127.0.0.1 and PortNo to
+// the printed port. The fault and identity also come from NQSIM_FAULT and NQSIM_IDN when the
+// options are absent.
 #include <unistd.h>
 
 #include <csignal>
@@ -15,13 +19,15 @@
 #include <string>
 #include <string_view>
 
+#include "LanServer.h"
 #include "PtySerial.h"
 
 namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: nqsim-serial [--rate BITS] [--fault NAME] [--idn TEXT] [--link PATH]\n");
+               "usage: nqsim-serial [--rate BITS] [--fault NAME] [--idn TEXT] [--link PATH]\n"
+               "       nqsim-serial --tcp PORT [--fault NAME] [--idn TEXT]\n");
   return 2;
 }
 
@@ -34,6 +40,7 @@ int main(int argc, char** argv) {
   env = std::getenv("NQSIM_IDN");
   std::string identity = env ? env : std::string(nqsim::kDefaultIdentity);
   std::string link;
+  int tcpPort = -1;  // serve on the pseudo-terminal
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (i + 1 >= argc) return Usage();
@@ -46,12 +53,15 @@ int main(int argc, char** argv) {
       identity = value;
     } else if (arg == "--link") {
       link = value;
+    } else if (arg == "--tcp") {
+      tcpPort = std::atoi(value);
     } else {
       return Usage();
     }
   }
   const auto parsed = nqsim::ParseFault(fault);
-  if (!parsed || rate < 0) return Usage();
+  if (!parsed || rate < 0 || tcpPort > 65535 || (tcpPort >= 0 && (rate != 0 || !link.empty())))
+    return Usage();
 
   // The serving thread must not take the signals that end the program.
   sigset_t stopSignals;
@@ -62,6 +72,18 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   try {
+    if (tcpPort >= 0) {
+      nqsim::LanServer server(tcpPort);
+      server.with([&](nqsim::Instrument& i) {
+        i.setFault(*parsed);
+        i.setIdentity(identity);
+      });
+      std::printf("%d\n", server.port());
+      std::fflush(stdout);
+      int signal = 0;
+      sigwait(&stopSignals, &signal);
+      return 0;
+    }
     nqsim::PtySerial pty(rate);
     pty.setFault(*parsed);
     pty.setIdentity(identity);

@@ -8,8 +8,11 @@ std::string ComDevicePath(const IniFile& settings, int com) {
   if (com < 1) return {};
   const std::string key = "COM" + std::to_string(com);
   std::string mapped = settings.ReadString("RS", key, "");
-  if (!mapped.empty()) return mapped;
-  return "/dev/ttyS" + std::to_string(com - 1);
+  return mapped.empty() ? DefaultComDevicePath(com) : mapped;
+}
+
+std::string DefaultComDevicePath(int com) {
+  return com < 1 ? std::string() : "/dev/ttyS" + std::to_string(com - 1);
 }
 
 }  // namespace averoz

@@ -1,4 +1,4 @@
-// Trans > Receive over GPIB and RS-232C.
+// Trans > Receive over GPIB, RS-232C and the LAN.
 #include "core/comm/ReceiveFlow.h"
 
 #include <algorithm>
@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/comm/Gpib.h"
+#include "core/comm/LanLink.h"
 #include "core/comm/Protocol.h"
 #include "core/comm/SerialLink.h"
 #include "core/comm/TransferSteps.h"
@@ -54,8 +55,23 @@ BlockResult KeepIn(std::vector<std::uint8_t>& bytes) {
 
 int FetchViaGpib(const GpibTarget& target, std::string_view memory, TransferPanel& panel,
                  Prompter& prompter, const BlockResult& complete);
+// The RS-232C receive over an opened link. bitRate: the line's, for the wait advice after an
+// aborted block; 0 on a socket, which drops what is still on the way when it closes.
+int FetchOverLink(ByteLink& link, const std::function<void()>& open, const LineTarget& target,
+                  int bitRate, std::string_view memory, TransferPanel& panel, Prompter& prompter,
+                  const BlockResult& complete);
+
 int FetchViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
-                   TransferPanel& panel, Prompter& prompter, const BlockResult& complete);
+                   TransferPanel& panel, Prompter& prompter, const BlockResult& complete) {
+  return FetchOverLink(link, [&] { link.open(target.port); }, target, target.port.bitRate,
+                       memory, panel, prompter, complete);
+}
+
+int FetchViaLan(LanLink& link, const LanTarget& target, std::string_view memory,
+                TransferPanel& panel, Prompter& prompter, const BlockResult& complete) {
+  return FetchOverLink(link, [&] { link.open(target.endpoint); }, target, 0, memory, panel,
+                       prompter, complete);
+}
 
 }  // namespace
 
@@ -112,6 +128,16 @@ bool ReadBackViaGpib(const GpibTarget& target, std::string_view memory, Transfer
 bool ReadBackViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
                        TransferPanel& panel, Prompter& prompter, std::vector<std::uint8_t>& bytes) {
   return FetchViaSerial(link, target, memory, panel, prompter, KeepIn(bytes)) > 0;
+}
+
+int ReceiveViaLan(LanLink& link, const LanTarget& target, std::string_view memory,
+                  TransferPanel& panel, Prompter& prompter, std::vector<std::int32_t>& words) {
+  return FetchViaLan(link, target, memory, panel, prompter, DecodeInto(prompter, words));
+}
+
+bool ReadBackViaLan(LanLink& link, const LanTarget& target, std::string_view memory,
+                    TransferPanel& panel, Prompter& prompter, std::vector<std::uint8_t>& bytes) {
+  return FetchViaLan(link, target, memory, panel, prompter, KeepIn(bytes)) > 0;
 }
 
 namespace {
@@ -171,7 +197,7 @@ int FetchViaGpib(const GpibTarget& target, std::string_view memory, TransferPane
 
 // The block after the header over the serial line. A read that brings nothing within the
 // long time-out ends the receive like an abort: the instrument has stopped sending.
-void CollectSerialBlock(SerialLink& link, std::size_t count, int bitRate, TransferPanel& panel,
+void CollectSerialBlock(ByteLink& link, std::size_t count, int bitRate, TransferPanel& panel,
                         Prompter& prompter, std::vector<std::uint8_t>& received) {
   panel.setProgressMaximum(static_cast<int>(std::min<std::size_t>(count, 0x7fffffff)));
   const CollectResult r = CollectBlock(
@@ -183,32 +209,37 @@ void CollectSerialBlock(SerialLink& link, std::size_t count, int bitRate, Transf
         return panel.transferOk;
       });
   if (r.end != CollectEnd::Complete) panel.transferOk = false;
-  if (!panel.transferOk) {
+  if (!panel.transferOk && bitRate > 0) {
     const long seconds = SerialWaitAdviceSeconds(count - std::min(count, r.total), bitRate);
     prompter.warn(Message{IMFMSG(22), std::to_string(seconds), {}});
   }
 }
 
-int FetchViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
-                   TransferPanel& panel, Prompter& prompter, const BlockResult& complete) {
+int FetchOverLink(ByteLink& link, const std::function<void()>& open, const LineTarget& target,
+                  int bitRate, std::string_view memory, TransferPanel& panel, Prompter& prompter,
+                  const BlockResult& complete) {
   const std::string& d = target.delimiter;
   std::vector<std::uint8_t> received;
   std::optional<std::chrono::milliseconds> previousTimeout;
   panel.transferOk = false;
   try {
-    link.open(target.port);
+    open();
     if (!SerialIdentify(link, target, false, prompter)) {
       link.close();
       return 0;
     }
     if (!link.sendText(std::string(kByteOrderNormalOpc) + d) ||
-        !IsAcknowledged(ReadSerialReply(link, AcknowledgeReplyLength(d)), d)) {
+        !IsAcknowledged(ReadReply(link, target, AcknowledgeReplyLength(d)), d)) {
       prompter.warn(ERRMSG(21));
       link.close();
       return 0;
     }
     panel.transferOk = true;
     panel.showTransferring();
+    link.setWaitHook([&panel] {
+      panel.letEventsRun();
+      return panel.transferOk;
+    });
     link.sendText(BuildFetchQuery(memory) + d);  // the block is read whatever this says
     previousTimeout = link.readTimeout();
     link.setReadTimeout(target.timing.longTimeout);
@@ -220,10 +251,11 @@ int FetchViaSerial(SerialLink& link, const SerialTarget& target, std::string_vie
     if (header.status == HeaderStatus::BadCount)
       throw SerialError(CountConversionError(header.countText));
     if (header.status == HeaderStatus::Ok)
-      CollectSerialBlock(link, header.count, target.port.bitRate, panel, prompter, received);
-  } catch (const SerialError& e) {
+      CollectSerialBlock(link, header.count, bitRate, panel, prompter, received);
+  } catch (const LinkError& e) {
     prompter.showText(e.what(), Icon::Warning);
   }
+  link.setWaitHook({});
   if (previousTimeout) link.setReadTimeout(*previousTimeout);
   link.close();
   return Conclude(panel, prompter, received, complete);

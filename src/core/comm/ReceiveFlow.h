@@ -1,6 +1,6 @@
 #pragma once
 // Trans > Receive: the step-by-step sequences that read one instrument memory back, over
-// GPIB or RS-232C. Every message goes through the prompter; the dialog's states, its progress
+// GPIB, RS-232C or the LAN. Every message goes through the prompter; the dialog's states, its progress
 // and Abort through the panel.
 #include <cstdint>
 #include <optional>
@@ -14,6 +14,7 @@
 
 namespace averoz {
 
+class LanLink;
 class SerialLink;
 
 // Results: 16384 (kBlockWords) with the words filled, -1 when the data could not be decoded,
@@ -25,6 +26,11 @@ int ReceiveViaGpib(const GpibTarget& target, std::string_view memory, TransferPa
 int ReceiveViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
                      TransferPanel& panel, Prompter& prompter, std::vector<std::int32_t>& words);
 
+// The RS-232C sequence over a socket; the link is connected to target.endpoint and closed
+// again on every path. An aborted block gives no wait advice: the socket's close drops the rest.
+int ReceiveViaLan(LanLink& link, const LanTarget& target, std::string_view memory,
+                  TransferPanel& panel, Prompter& prompter, std::vector<std::int32_t>& words);
+
 // The same sequences keeping the block's bytes as they came, whatever the memory holds (a
 // waveform's 32768 bytes, a pattern's file image): true with bytes filled, false after a
 // failure (its messages shown).
@@ -32,6 +38,8 @@ bool ReadBackViaGpib(const GpibTarget& target, std::string_view memory, Transfer
                      Prompter& prompter, std::vector<std::uint8_t>& bytes);
 bool ReadBackViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
                        TransferPanel& panel, Prompter& prompter, std::vector<std::uint8_t>& bytes);
+bool ReadBackViaLan(LanLink& link, const LanTarget& target, std::string_view memory,
+                    TransferPanel& panel, Prompter& prompter, std::vector<std::uint8_t>& bytes);
 
 // ERRMSG 21 naming the first address (of a word, two bytes) where what was read back differs
 // from what was sent, a shorter or longer read-back included; nothing when they are the same.

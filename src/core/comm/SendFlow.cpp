@@ -1,9 +1,11 @@
-// Trans > Send over GPIB and RS-232C.
+// Trans > Send over GPIB, RS-232C and the LAN.
 #include "core/comm/SendFlow.h"
 
+#include <functional>
 #include <string>
 
 #include "core/comm/Gpib.h"
+#include "core/comm/LanLink.h"
 #include "core/comm/Protocol.h"
 #include "core/comm/SerialLink.h"
 #include "core/comm/TransferSteps.h"
@@ -83,21 +85,25 @@ bool SendViaGpib(const GpibTarget& target, std::string_view memory,
 
 namespace {
 
-// Everything between opening and closing the port; SerialError escapes to the caller.
-bool SendOverOpenPort(SerialLink& link, const SerialTarget& target, std::string_view memory,
+// Everything between opening and closing the port; LinkError escapes to the caller.
+bool SendOverOpenPort(ByteLink& link, const LineTarget& target, std::string_view memory,
                       std::span<const std::uint8_t> payload, TransferPanel& panel,
                       Prompter& prompter) {
   const std::string& d = target.delimiter;
   const SerialTiming& timing = target.timing;
   if (!SerialIdentify(link, target, true, prompter)) return false;
   if (SerialSendText(link, std::string(kByteOrderNormalOpc) + d, true, timing) &&
-      !IsAcknowledged(ReadSerialReply(link, AcknowledgeReplyLength(d)), d)) {
+      !IsAcknowledged(ReadReply(link, target, AcknowledgeReplyLength(d)), d)) {
     prompter.warn(ERRMSG(21));
     return false;
   }
 
   panel.transferOk = true;
   panel.showTransferring();
+  link.setWaitHook([&panel] {
+    panel.letEventsRun();
+    return panel.transferOk;
+  });
   if (!SerialSendText(link, BuildStoreHeader(memory, payload.size()), true, timing))
     panel.transferOk = false;
   const Sleeper sleep = [&timing](std::chrono::milliseconds ms) { SerialSleep(timing, ms); };
@@ -139,7 +145,7 @@ bool SendOverOpenPort(SerialLink& link, const SerialTarget& target, std::string_
     const std::chrono::milliseconds previous = link.readTimeout();
     link.setReadTimeout(timing.longTimeout);
     if (!SerialSendText(link, std::string(kOpcQuery) + d, false, timing) ||
-        !IsAcknowledged(ReadSerialReply(link, AcknowledgeReplyLength(d)), d))
+        !IsAcknowledged(ReadReply(link, target, AcknowledgeReplyLength(d)), d))
       panel.transferOk = false;
     link.setReadTimeout(previous);
   }
@@ -148,23 +154,38 @@ bool SendOverOpenPort(SerialLink& link, const SerialTarget& target, std::string_
   return Finish(panel, prompter);
 }
 
-}  // namespace
-
-bool SendViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
-                   std::span<const std::uint8_t> payload, TransferPanel& panel,
-                   Prompter& prompter) {
+// Opens the link, runs the sequence and closes the link on every path.
+bool SendOverLink(ByteLink& link, const std::function<void()>& open, const LineTarget& target,
+                  std::string_view memory, std::span<const std::uint8_t> payload,
+                  TransferPanel& panel, Prompter& prompter) {
   bool ok = false;
   try {
-    link.open(target.port);
+    open();
     ok = SendOverOpenPort(link, target, memory, payload, panel, prompter);
-  } catch (const SerialError& e) {
+  } catch (const LinkError& e) {
     prompter.showText(e.what(), Icon::Warning);
     ok = false;
     panel.transferOk = false;
     panel.showIdle();
   }
+  link.setWaitHook({});
   link.close();
   return ok;
+}
+
+}  // namespace
+
+bool SendViaSerial(SerialLink& link, const SerialTarget& target, std::string_view memory,
+                   std::span<const std::uint8_t> payload, TransferPanel& panel,
+                   Prompter& prompter) {
+  return SendOverLink(link, [&] { link.open(target.port); }, target, memory, payload, panel,
+                      prompter);
+}
+
+bool SendViaLan(LanLink& link, const LanTarget& target, std::string_view memory,
+                std::span<const std::uint8_t> payload, TransferPanel& panel, Prompter& prompter) {
+  return SendOverLink(link, [&] { link.open(target.endpoint); }, target, memory, payload, panel,
+                      prompter);
 }
 
 }  // namespace averoz

@@ -24,7 +24,7 @@ SerialSettings MakeSerialSettings(int port, int rate, int parity, int databit, i
   return s;
 }
 
-bool WaitSerialDrained(SerialLink& link, std::chrono::milliseconds stallLimit,
+bool WaitSerialDrained(ByteLink& link, std::chrono::milliseconds stallLimit,
                        const Sleeper& sleep) {
   using std::chrono::milliseconds;
   std::size_t last = link.pendingBytes();
@@ -40,7 +40,7 @@ bool WaitSerialDrained(SerialLink& link, std::chrono::milliseconds stallLimit,
   return true;
 }
 
-Handover SendWhenRoom(SerialLink& link, std::span<const std::uint8_t> bytes,
+Handover SendWhenRoom(ByteLink& link, std::span<const std::uint8_t> bytes,
                       std::chrono::milliseconds timeout, const std::function<bool()>& whileWaiting,
                       const Sleeper& sleep) {
   using std::chrono::milliseconds;
@@ -60,11 +60,11 @@ Handover SendWhenRoom(SerialLink& link, std::span<const std::uint8_t> bytes,
   }
 }
 
-bool WaitSerialDrained(SerialLink& link) {
+bool WaitSerialDrained(ByteLink& link) {
   return WaitSerialDrained(link, kDefaultStallLimit,
                            [](std::chrono::milliseconds ms) { std::this_thread::sleep_for(ms); });
 }
 
-bool SerialCtsHeld(const SerialLink& link) { return link.ctsState() == CtsState::Held; }
+bool SerialCtsHeld(const ByteLink& link) { return link.ctsState() == CtsState::Held; }
 
 }  // namespace averoz

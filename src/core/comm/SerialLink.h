@@ -1,6 +1,7 @@
 #pragma once
-// What the send and receive sequences need of an RS-232C port. The platform layer implements
-// it over a real port; tests implement it with a scripted fake.
+// What the send and receive sequences need of an RS-232C port (and of the socket that carries
+// the same sequence over a LAN). The platform layer implements it over a real port; tests
+// implement it with a scripted fake.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -27,21 +28,22 @@ struct SerialSettings {
 // is one/two stop bits. Indices are taken as they are, not corrected.
 SerialSettings MakeSerialSettings(int port, int rate, int parity, int databit, int stopbit);
 
-// Raised by open and by property changes, with the port's own message text.
-class SerialError : public std::runtime_error {
+// Raised by open and by property changes, with the port's or socket's own message text.
+class LinkError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+using SerialError = LinkError;
 
 // The port's CTS line as far as it can be read (a pseudo-terminal cannot).
 enum class CtsState { Held, Clear, Unknown };
 
-class SerialLink {
+// A byte stream to the instrument as the RS-232C command sequence drives it: an open serial
+// port or a connected socket.
+class ByteLink {
  public:
-  virtual ~SerialLink() = default;
+  virtual ~ByteLink() = default;
 
-  // Throws SerialError when the port cannot be opened or configured.
-  virtual void open(const SerialSettings& settings) = 0;
   virtual bool isOpen() const = 0;
   virtual void close() = 0;
 
@@ -64,6 +66,22 @@ class SerialLink {
   bool sendText(std::string_view text) {
     return send(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
   }
+
+  // Runs now and then while a read or a connect waits; false ends the wait early with what has
+  // arrived (Abort). Links whose waits are bounded by the line itself may ignore it.
+  void setWaitHook(std::function<bool()> hook) { waitHook_ = std::move(hook); }
+
+ protected:
+  bool keepWaiting() const { return !waitHook_ || waitHook_(); }
+
+ private:
+  std::function<bool()> waitHook_;
+};
+
+class SerialLink : public ByteLink {
+ public:
+  // Throws SerialError when the port cannot be opened or configured.
+  virtual void open(const SerialSettings& settings) = 0;
 };
 
 inline constexpr std::chrono::milliseconds kSerialDefaultTimeout{3000};
@@ -85,18 +103,18 @@ enum class Handover {
 // Hands the bytes to the port once they fit into the transmit buffer beside the bytes still
 // queued (an empty queue takes anything). Until then, once a millisecond, whileWaiting runs
 // (window events, so Abort can be pressed) and says whether to go on waiting.
-Handover SendWhenRoom(SerialLink& link, std::span<const std::uint8_t> bytes,
+Handover SendWhenRoom(ByteLink& link, std::span<const std::uint8_t> bytes,
                       std::chrono::milliseconds timeout, const std::function<bool()>& whileWaiting,
                       const Sleeper& sleep);
 
 // Polls the transmit queue every 1 ms until it is empty, then waits 10 ms more for the last
 // character to leave the wire. Gives up and returns false when the queue has not moved for
 // stallLimit (a port held off by CTS for good would otherwise wait for ever).
-bool WaitSerialDrained(SerialLink& link, std::chrono::milliseconds stallLimit,
+bool WaitSerialDrained(ByteLink& link, std::chrono::milliseconds stallLimit,
                        const Sleeper& sleep);
-bool WaitSerialDrained(SerialLink& link);
+bool WaitSerialDrained(ByteLink& link);
 
 // True only while the port reports that transmission waits for CTS; unknown is not held.
-bool SerialCtsHeld(const SerialLink& link);
+bool SerialCtsHeld(const ByteLink& link);
 
 }  // namespace averoz

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <string>
 
+#include "core/comm/LanLink.h"
 #include "core/comm/SerialLink.h"
 
 namespace averoz {
@@ -53,12 +54,28 @@ struct GpibTarget {
   std::string modelPrefix;
 };
 
-// Where a transfer goes over RS-232C.
-struct SerialTarget {
-  SerialSettings port;
+// How a reply of the RS-232C command sequence ends: after the byte count the protocol expects
+// of it (a serial line, read with a total time-out), or at the delimiter (a socket, where the
+// instrument's whole line arrives and nothing of it may stay behind for the next reply).
+enum class ReplyEnd { Counted, AtDelimiter };
+
+// What the RS-232C command sequence needs to know of its link, whichever carries it.
+struct LineTarget {
   std::string delimiter = "\r\n";
   std::string modelPrefix;
   SerialTiming timing;
+  ReplyEnd replyEnd = ReplyEnd::Counted;
+};
+
+// Where a transfer goes over RS-232C.
+struct SerialTarget : LineTarget {
+  SerialSettings port;
+};
+
+// Where a transfer goes over the LAN: the same sequence, replies up to the delimiter.
+struct LanTarget : LineTarget {
+  LanTarget() { replyEnd = ReplyEnd::AtDelimiter; }
+  LanEndpoint endpoint;
 };
 
 }  // namespace averoz

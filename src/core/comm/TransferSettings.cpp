@@ -39,8 +39,10 @@ TransferSettings LoadTransferSettings(const IniFile& settings, const TransferSet
 
   s.gpibDelimiter = previous.gpibDelimiter;
   s.rsDelimiter = previous.rsDelimiter;
+  s.lanDelimiter = previous.lanDelimiter;
   ApplyDelimiter(s.gpibDelim, s.gpibDelimiter);
   ApplyDelimiter(s.rsDelim, s.rsDelimiter);
+  ApplyDelimiter(s.lanDelim, s.lanDelimiter);
   return s;
 }
 
@@ -63,8 +65,31 @@ GpibTarget GpibTargetOf(const TransferSettings& values, std::string library) {
                     values.modelNumber};
 }
 
+namespace {
+
+void SetLine(LineTarget& target, const std::string& delimiter, const TransferSettings& values,
+             const SerialTiming& timing) {
+  target.delimiter = delimiter;
+  target.modelPrefix = values.modelNumber;
+  target.timing = timing;
+}
+
+}  // namespace
+
 SerialTarget SerialTargetOf(const TransferSettings& values, const SerialTiming& timing) {
-  return SerialTarget{SerialSettingsOf(values), values.rsDelimiter, values.modelNumber, timing};
+  SerialTarget target;
+  SetLine(target, values.rsDelimiter, values, timing);
+  target.port = SerialSettingsOf(values);
+  return target;
+}
+
+LanTarget LanTargetOf(const TransferSettings& values, const SerialTiming& timing) {
+  LanTarget target;
+  SetLine(target, values.lanDelimiter, values, timing);
+  target.timing.settle = std::chrono::milliseconds{0};
+  target.endpoint.host = values.ipAddress;
+  target.endpoint.port = values.lanPort;
+  return target;
 }
 
 SerialSettings SerialSettingsOf(const TransferSettings& v) {

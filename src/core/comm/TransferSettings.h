@@ -23,7 +23,7 @@ struct TransferSettings {
   int gpibAddress = 4;
   int gpibDelim = 0;  // 0 CR LF, 1 LF
   std::string modelNumber;
-  // "TCPIP" (stored only: no transfer uses it)
+  // "TCPIP"
   std::string ipAddress = kDefaultIpAddress;
   int lanPort = kDefaultLanPort;
   int lanDelim = 1;
@@ -38,6 +38,7 @@ struct TransferSettings {
   // delimiter and leaves the string of the previous load.
   std::string gpibDelimiter;
   std::string rsDelimiter;
+  std::string lanDelimiter;
 };
 
 // Reads every key of the three sections with its default; the delimiter strings start from
@@ -54,9 +55,12 @@ void WriteTransferSettings(IniFile& settings, const TransferSettings& values);
 SerialSettings SerialSettingsOf(const TransferSettings& values);
 
 // Where a transfer goes with these settings: over GPIB through the driver library the
-// settings file names, over RS-232C with the sequence's waits.
+// settings file names, over RS-232C or the LAN with the sequence's waits.
 GpibTarget GpibTargetOf(const TransferSettings& values, std::string library);
 SerialTarget SerialTargetOf(const TransferSettings& values, const SerialTiming& timing = {});
+// Over the LAN: the RS-232C sequence's time-outs, without its pause after the block (a
+// socket has no last character still on the wire).
+LanTarget LanTargetOf(const TransferSettings& values, const SerialTiming& timing = {});
 
 // A dotted address as four blank-padded three-character fields ("192.168.0.1" ->
 // "192.168.  0.  1"), the form the address field edits and NormalizeIPv4 reads back. Text

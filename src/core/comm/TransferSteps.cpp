@@ -38,7 +38,7 @@ void SerialSleep(const SerialTiming& timing, std::chrono::milliseconds duration)
   }
 }
 
-bool SerialSendText(SerialLink& link, std::string_view text, bool drain,
+bool SerialSendText(ByteLink& link, std::string_view text, bool drain,
                     const SerialTiming& timing) {
   if (!link.sendText(text)) return false;
   if (drain)
@@ -47,7 +47,7 @@ bool SerialSendText(SerialLink& link, std::string_view text, bool drain,
   return true;
 }
 
-std::string ReadSerialReply(SerialLink& link, std::size_t length) {
+std::string ReadSerialReply(ByteLink& link, std::size_t length) {
   std::vector<std::uint8_t> buffer(kSerialReplyBuffer, 0);
   if (length > buffer.size()) length = buffer.size();
   const long got = link.read(std::span(buffer.data(), length));
@@ -55,19 +55,33 @@ std::string ReadSerialReply(SerialLink& link, std::size_t length) {
   return std::string(buffer.begin(), buffer.begin() + got);
 }
 
-bool SerialIdentify(SerialLink& link, const SerialTarget& target, bool drain,
-                    Prompter& prompter) {
+std::string ReadReply(ByteLink& link, const LineTarget& target, std::size_t length) {
+  if (target.replyEnd == ReplyEnd::Counted) return ReadSerialReply(link, length);
+  // Byte by byte, so that nothing after the delimiter is taken from the stream.
+  std::string reply;
+  const std::string& d = target.delimiter;
+  std::uint8_t byte = 0;
+  while (reply.size() < kSerialReplyBuffer && link.read(std::span(&byte, 1)) == 1) {
+    reply += static_cast<char>(byte);
+    if (!d.empty() && reply.ends_with(d)) break;
+  }
+  return reply;
+}
+
+bool SerialIdentify(ByteLink& link, const LineTarget& target, bool drain, Prompter& prompter,
+                    std::string* reply) {
   if (!SerialSendText(link, std::string(kIdentityQuery) + target.delimiter, drain,
                       target.timing)) {
     prompter.warn(ERRMSG(22));
     return false;
   }
-  const std::string reply = ReadSerialReply(link, IdentityReplyLength(target.delimiter));
-  if (reply.empty()) {
+  const std::string read = ReadReply(link, target, IdentityReplyLength(target.delimiter));
+  if (reply) *reply = read;
+  if (read.empty()) {
     prompter.warn(ERRMSG(22));
     return false;
   }
-  return CheckIdentity(reply, target.modelPrefix, prompter);
+  return CheckIdentity(read, target.modelPrefix, prompter);
 }
 
 bool GpibPrepare(GpibState& g, std::string_view byteOrder, const std::string& delimiter,

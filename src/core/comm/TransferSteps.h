@@ -10,7 +10,7 @@
 
 namespace averoz {
 
-class SerialLink;
+class ByteLink;
 
 // The information box with a catalog entry (the final boxes of a transfer).
 void Inform(Prompter& prompter, MessageId id);
@@ -29,13 +29,17 @@ bool GpibPrepare(GpibState& g, std::string_view byteOrder, const std::string& de
 // The serial reply buffer: cleared to zeros before every read, 256 bytes.
 inline constexpr std::size_t kSerialReplyBuffer = 256;
 // Reads at most length bytes as a reply; "" on a read that brought nothing (or failed).
-std::string ReadSerialReply(SerialLink& link, std::size_t length);
-// "*IDN?" and its check over the serial line. drain: wait for the queue before reading
-// (the send does, the receive does not). False after the message.
-bool SerialIdentify(SerialLink& link, const SerialTarget& target, bool drain,
-                    Prompter& prompter);
+std::string ReadSerialReply(ByteLink& link, std::size_t length);
+// One reply as the target's link frames it: the length the protocol counts for it, or (on a
+// socket) everything up to and including the delimiter, at most one reply buffer.
+std::string ReadReply(ByteLink& link, const LineTarget& target, std::size_t length);
+// "*IDN?" and its check over the serial line or socket. drain: wait for the queue before
+// reading (the send does, the receive does not). False after the message. reply, when given,
+// receives the reply as read.
+bool SerialIdentify(ByteLink& link, const LineTarget& target, bool drain, Prompter& prompter,
+                    std::string* reply = nullptr);
 // Sends a text; with drain, waits until it has left the port.
-bool SerialSendText(SerialLink& link, std::string_view text, bool drain,
+bool SerialSendText(ByteLink& link, std::string_view text, bool drain,
                     const SerialTiming& timing);
 void SerialSleep(const SerialTiming& timing, std::chrono::milliseconds duration);
 
