@@ -21,9 +21,14 @@ bool StartsNumeric(std::string_view s) {
   return !s.empty() && kNumberStart.find(s.front()) != std::string_view::npos;
 }
 
+struct CellCode {
+  std::int32_t code;
+  bool clipped;  // the number lay outside 0..4095
+};
+
 // The value of a cell that passed IsSignedDecimal: truncated toward zero and limited to
 // 0..4095. Empty for texts such as "-" or "." that hold no number.
-std::optional<std::int32_t> CellValue(std::string_view cell) {
+std::optional<CellCode> CellValue(std::string_view cell) {
   double value = 0;
   const auto [end, ec] = std::from_chars(cell.data(), cell.data() + cell.size(), value);
   if (ec == std::errc::invalid_argument || end != cell.data() + cell.size()) return std::nullopt;
@@ -31,9 +36,12 @@ std::optional<std::int32_t> CellValue(std::string_view cell) {
     // Beyond a double: a huge number when its integer part is not zero, else a tiny one.
     const std::string_view whole = cell.substr(0, cell.find('.'));
     const bool huge = whole.find_first_of("123456789") != std::string_view::npos;
-    return huge && cell.front() != '-' ? 4095 : 0;
+    if (!huge) return CellCode{0, false};
+    return CellCode{cell.front() != '-' ? 4095 : 0, true};
   }
-  return static_cast<std::int32_t>(std::clamp(std::trunc(value), 0.0, 4095.0));
+  const double whole = std::trunc(value);
+  const double code = std::clamp(whole, 0.0, 4095.0);
+  return CellCode{static_cast<std::int32_t>(code), code != whole};
 }
 
 // Text files hold no control codes but BEL, BS, TAB, LF, VT, FF, CR, ESC and the DOS
@@ -71,7 +79,10 @@ TextImportResult ImportWaveText(std::string_view text, const std::string& langua
   for (std::size_t li = 0; li < lines.size(); ++li) {
     status.SetProgress(static_cast<int>(li));
     SplitCells(lines[li], cells);
-    if (cells.empty() || !StartsNumeric(cells.front())) continue;
+    if (cells.empty() || !StartsNumeric(cells.front())) {
+      ++r.skippedLines;
+      continue;
+    }
     for (std::size_t j = 0; j < cells.size(); ++j) {
       // 64 bits: a long line times many rows leaves the 32-bit range.
       const std::int64_t address = static_cast<std::int64_t>(j) * rows + m;
@@ -80,12 +91,13 @@ TextImportResult ImportWaveText(std::string_view text, const std::string& langua
           overflow = true;
           continue;
         }
-        const std::optional<std::int32_t> value = CellValue(cells[j]);
+        const std::optional<CellCode> value = CellValue(cells[j]);
         if (!value) {
           r.error = "\"" + cells[j] + "\" is not a valid number.";
           return r;
         }
-        r.samples[address] = *value;
+        r.samples[address] = value->code;
+        if (value->clipped) ++r.clipped;
         maxAddress = std::max(maxAddress, static_cast<int>(address));
         continue;
       }
@@ -108,7 +120,16 @@ TextImportResult ImportWaveText(std::string_view text, const std::string& langua
   if (overflow) status.Append(Message{IMFMSG(6), {}, {}});
   r.count = maxAddress + 1;
   status.Append(Message{IMFMSG(7), std::to_string(r.count), {}});
+  status.AppendText(ImportSummary(r, language));
   return r;
+}
+
+std::string ImportSummary(const TextImportResult& result, const std::string& language) {
+  const std::string clipped = std::to_string(result.clipped);
+  const std::string skipped = std::to_string(result.skippedLines);
+  if (language == "Japanese")
+    return "0～4095 に制限した値: " + clipped + "個、読み飛ばした行: " + skipped + "行";
+  return "Values clipped to 0..4095: " + clipped + ", lines skipped: " + skipped;
 }
 
 TextImportResult ImportWaveTextFile(const std::string& path, const std::string& language,

@@ -17,6 +17,8 @@ class ImportStatus {
   virtual ~ImportStatus() = default;
   virtual void Clear() = 0;
   virtual void Append(const Message& line) = 0;
+  // A line that is no catalog entry (the import's closing summary).
+  virtual void AppendText(const std::string& line) = 0;
   virtual void SetProgressMax(int max) = 0;
   virtual void SetProgress(int position) = 0;
   virtual void Close() = 0;
@@ -30,7 +32,15 @@ struct TextImportResult {
   // Non-empty when the import stopped on an error the user must see as a box (a cell such
   // as "-" that is no number, an unreadable file); no document is created then.
   std::string error;
+  // Valid cells whose value lay outside 0..4095 and was limited to it.
+  int clipped = 0;
+  // Lines that were no data lines (headers, empty lines, comments).
+  int skippedLines = 0;
 };
+
+// The line the import adds after the count: how many values were clipped and how many
+// lines skipped, in the language of the row and column words.
+std::string ImportSummary(const TextImportResult& result, const std::string& language);
 
 // language "Japanese" gives the row and column words "行" and "列→アドレス:", others
 // "line" and "column->Address:".

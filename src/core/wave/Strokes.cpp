@@ -25,6 +25,18 @@ void FreeJoinedBlocks(WaveDoc& doc, int start, int end) {
   if (doc.blockNo[std::size_t(start)] == kBlockNever) doc.blockNo[std::size_t(start)] = kBlockFree;
 }
 
+// The protected sample nearest to `from` among from..to (either order); empty when none.
+std::optional<int> ProtectedOnTheWay(const WaveDoc& doc, int from, int to) {
+  const int step = from <= to ? 1 : -1;
+  for (int i = from;; i += step) {
+    if (InDoc(doc, i) && Protected(doc, i)) return i;
+    if (i == to) return std::nullopt;
+  }
+}
+
+StrokeRefusal ProtectedAt(int index) { return {StrokeRefusal::Why::Protected, index}; }
+StrokeRefusal GapAt(int index) { return {StrokeRefusal::Why::Gap, index}; }
+
 }  // namespace
 
 void WriteLineCodes(WaveDoc& doc, WavePoint a, WavePoint b) {
@@ -50,7 +62,12 @@ WavePoint TailStart(const WaveDoc& doc) {
 
 bool FreehandStroke::Begin(WaveDoc& doc, WavePoint p) {
   point_.reset();
-  if (!InDoc(doc, p.index) || Protected(doc, p.index)) return false;
+  refusal_.reset();
+  if (!InDoc(doc, p.index)) return false;
+  if (Protected(doc, p.index)) {
+    refusal_ = ProtectedAt(p.index);
+    return false;
+  }
   doc.SaveUndo();
   if (!Undrawn(doc, p.index)) {
     doc.waveData[std::size_t(p.index)] = p.code;
@@ -67,12 +84,15 @@ bool FreehandStroke::Begin(WaveDoc& doc, WavePoint p) {
 }
 
 void FreehandStroke::Move(WaveDoc& doc, WavePoint p) {
+  refusal_.reset();
   if (!point_ || !InDoc(doc, p.index) || p.index == point_->index) return;
   const int lo = std::min(p.index, point_->index), hi = std::max(p.index, point_->index);
   // Also a protected run jumped over between two pointer positions ends the stroke: the
   // segment would have to pass through it. A segment starting past the drawn part (the
   // document changed under the stroke) would leave a gap.
-  if (doc.AnyProtected(lo, hi) || lo > doc.lastDrawn() + 1) {
+  if (const auto met = ProtectedOnTheWay(doc, point_->index, p.index)) refusal_ = ProtectedAt(*met);
+  else if (lo > doc.lastDrawn() + 1) refusal_ = GapAt(lo);
+  if (refusal_) {
     End();
     return;
   }
@@ -86,30 +106,38 @@ void FreehandStroke::Move(WaveDoc& doc, WavePoint p) {
 
 namespace {
 
-void FinishLine(WaveDoc& doc, WavePoint start, WavePoint end, bool toTail) {
+// Writes the line, or returns why it wrote nothing.
+std::optional<StrokeRefusal> FinishLine(WaveDoc& doc, WavePoint start, WavePoint end,
+                                        bool toTail) {
   if (toTail) {
     // Out into the undrawn tail from the start: the start must still be where the drawn
     // part can go on from (the document may have changed since the first click).
-    if (start.index > end.index || start.index > doc.lastDrawn() + 1) return;
-    if (doc.AnyProtected(start.index + 1, end.index)) return;
+    if (start.index > end.index || start.index > doc.lastDrawn() + 1) return GapAt(start.index);
+    if (const auto met = ProtectedOnTheWay(doc, start.index + 1, end.index)) return ProtectedAt(*met);
     doc.SaveUndo();
     WriteLineCodes(doc, start, end);
     FreeJoinedBlocks(doc, start.index, end.index);
     doc.CommitEdit(start.index, end.index);
-    return;
+    return std::nullopt;
   }
+  if (const auto met = ProtectedOnTheWay(doc, start.index, end.index)) return ProtectedAt(*met);
   const int lo = std::min(start.index, end.index), hi = std::max(start.index, end.index);
-  if (doc.AnyProtected(lo, hi)) return;
   doc.SaveUndo();
   WriteLineCodes(doc, start, end);
   FreeBlocks(doc, lo, hi);
   doc.CommitEdit(lo, hi);
+  return std::nullopt;
 }
 
 }  // namespace
 
 bool LineTool::Click(WaveDoc& doc, WavePoint p, bool atContentLeft) {
-  if (!InDoc(doc, p.index) || Protected(doc, p.index)) return false;
+  refusal_.reset();
+  if (!InDoc(doc, p.index)) return false;
+  if (Protected(doc, p.index)) {
+    refusal_ = ProtectedAt(p.index);
+    return false;
+  }
   const bool undrawn = Undrawn(doc, p.index);
   if (!start_) {
     if (!undrawn) start_ = p;
@@ -119,7 +147,7 @@ bool LineTool::Click(WaveDoc& doc, WavePoint p, bool atContentLeft) {
   }
   const WavePoint start = *start_;
   start_.reset();
-  FinishLine(doc, start, p, undrawn);
+  refusal_ = FinishLine(doc, start, p, undrawn);
   return true;
 }
 

@@ -27,6 +27,17 @@ void WriteLineCodes(WaveDoc& doc, WavePoint a, WavePoint b);
 // empty document index 0 at mid-scale.
 WavePoint TailStart(const WaveDoc& doc);
 
+// Why the last press, move or click of a tool wrote nothing, for the window to say.
+struct StrokeRefusal {
+  enum class Why {
+    Protected,  // a protected sample under the pointer or on the way to it
+    Gap,        // the write would start past the drawn part (the document changed under it)
+  };
+  Why why;
+  int index;  // Protected: a sample of the block met; Gap: where the write would start
+  friend bool operator==(const StrokeRefusal&, const StrokeRefusal&) = default;
+};
+
 class FreehandStroke {
  public:
   bool active() const { return point_.has_value(); }
@@ -40,9 +51,12 @@ class FreehandStroke {
   // protected sample at p or between the two points ends the stroke without writing.
   void Move(WaveDoc& doc, WavePoint p);
   void End() { point_.reset(); }
+  // Set by the last Begin or Move that wrote nothing because of protection or a gap.
+  const std::optional<StrokeRefusal>& refusal() const { return refusal_; }
 
  private:
   std::optional<WavePoint> point_;
+  std::optional<StrokeRefusal> refusal_;
 };
 
 class LineTool {
@@ -56,9 +70,12 @@ class LineTool {
   // on a protected sample does nothing. Returns true when the click ended a line.
   bool Click(WaveDoc& doc, WavePoint p, bool atContentLeft);
   void Cancel() { start_.reset(); }
+  // Set by the last Click that was refused or ended without writing.
+  const std::optional<StrokeRefusal>& refusal() const { return refusal_; }
 
  private:
   std::optional<WavePoint> start_;
+  std::optional<StrokeRefusal> refusal_;
 };
 
 // The select tool's button down on index (inside the content and on a drawn sample:

@@ -9,6 +9,11 @@ enum WaveKind : std::uint8_t {
   kNone = 10
 };
 
+// The names of the shapes as the user sees them (the Set Parameters list), by kind.
+inline constexpr const char* kWaveKindNames[] = {
+    "Sine", "Square", "Triangle", "Ramp", "Charge", "DisCharge", "SCurveUp", "SCurveDown", "DC",
+    "Noise"};
+
 struct TWaveParam {
   std::uint8_t kind = kNone;
   std::int32_t len = 0;      // samples generated

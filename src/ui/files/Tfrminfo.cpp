@@ -66,6 +66,10 @@ void Tfrminfo::Append(const Message& line) {
                              QString::fromStdString(line.suffix));
 }
 
+void Tfrminfo::AppendText(const std::string& line) {
+  mestatus_->appendPlainText(QString::fromStdString(line));
+}
+
 void Tfrminfo::SetProgressMax(int max) {
   pbaccess_->setRange(0, std::max(max, 0));  // an empty file reports -1
 }

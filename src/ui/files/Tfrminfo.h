@@ -18,6 +18,7 @@ class Tfrminfo : public QDialog, public ImportStatus {
   // ImportStatus: Clear shows the window with an empty memo.
   void Clear() override;
   void Append(const Message& line) override;
+  void AppendText(const std::string& line) override;
   void SetProgressMax(int max) override;
   void SetProgress(int position) override;
   void Close() override { close(); }

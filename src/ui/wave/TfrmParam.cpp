@@ -9,6 +9,7 @@
 
 #include "core/app/Prompter.h"
 #include "core/wave/ParamFields.h"
+#include "core/wave/WaveParam.h"
 #include "ui/app/FitLabel.h"
 #include "ui/wave/FieldChecks.h"
 #include "ui/wave/UpDown.h"
@@ -18,9 +19,6 @@ namespace {
 
 // Fixed places: the labels are moved sideways by FitLabel, so nothing here is laid out.
 constexpr int kLeft = 20, kEditWidth = 130, kRowHeight = 46, kButtonX = 190;
-
-const char* const kShapes[] = {"Sine",      "Square",     "Triangle", "Ramp", "Charge",
-                               "DisCharge", "SCurveUp", "SCurveDown", "DC",   "Noise"};
 
 std::string Std(const QString& s) { return s.toStdString(); }
 QString Qs(const std::string& s) { return QString::fromStdString(s); }
@@ -36,7 +34,7 @@ TfrmParam::TfrmParam(QWidget* parent) : QDialog(parent) {
 
   cboWave_ = new QComboBox(this);
   cboWave_->setObjectName(QStringLiteral("cboWave"));
-  for (const char* shape : kShapes) cboWave_->addItem(QLatin1String(shape));
+  for (const char* shape : kWaveKindNames) cboWave_->addItem(QLatin1String(shape));
   cboWave_->setGeometry(kLeft, 12, 148, 24);
   connect(cboWave_, &QComboBox::currentIndexChanged, this, &TfrmParam::cboWaveChange);
 

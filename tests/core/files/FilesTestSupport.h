@@ -40,10 +40,12 @@ class ScriptedPrompter : public Prompter {
 class RecordingStatus : public ImportStatus {
  public:
   std::vector<Message> lines;
+  std::vector<std::string> texts;  // lines that are no catalog entries
   int clears = 0, closes = 0, progressMax = -2, lastProgress = -1;
 
-  void Clear() override { ++clears, lines.clear(); }
+  void Clear() override { ++clears, lines.clear(), texts.clear(); }
   void Append(const Message& line) override { lines.push_back(line); }
+  void AppendText(const std::string& line) override { texts.push_back(line); }
   void SetProgressMax(int max) override { progressMax = max; }
   void SetProgress(int position) override { lastProgress = position; }
   void Close() override { ++closes; }

@@ -73,6 +73,35 @@ TEST(TextImport, LayoutsOfRowsAndColumns) {
   }
 }
 
+TEST(TextImport, SummaryCountsClippedValuesAndSkippedLines) {
+  const struct {
+    const char* name;
+    std::string text;
+    int clipped, skipped;
+  } cases[] = {
+      {"limits both ways, truncation alone is no clip", "4096\n-1\n-0.5\n4095.9\n3.99\n", 2, 0},
+      {"beyond a double", std::string(400, '9') + "\n0." + std::string(400, '0') + "1\n", 1, 0},
+      {"header, empty and comment lines", "Time,Value\n0,5000\n\n# x\n1,2\n", 1, 3},
+      {"an invalid cell is no clip", "1,12a\n", 0, 0},
+      {"dropped beyond the document is no clip", Lines(16385, [](int) { return "9000"; }), 16384, 0},
+  };
+  for (const auto& c : cases) {
+    ImportRun run(c.text, "English", {Answer::YesToAll});
+    EXPECT_EQ(run.result.clipped, c.clipped) << c.name;
+    EXPECT_EQ(run.result.skippedLines, c.skipped) << c.name;
+    ASSERT_EQ(run.status.texts.size(), 1u) << c.name;  // after the count line
+    EXPECT_EQ(run.status.texts[0], ImportSummary(run.result, "English")) << c.name;
+  }
+  TextImportResult r;
+  r.clipped = 3;
+  r.skippedLines = 2;
+  EXPECT_EQ(ImportSummary(r, "English"), "Values clipped to 0..4095: 3, lines skipped: 2");
+  EXPECT_EQ(ImportSummary(r, "Japanese"), "0～4095 に制限した値: 3個、読み飛ばした行: 2行");
+
+  ImportRun stopped("1,a\n", "English", {Answer::No});  // the window closes: no summary
+  EXPECT_TRUE(stopped.status.texts.empty());
+}
+
 TEST(TextImport, InvalidCellReportsLineColumnAndAddress) {
   // One header line and 100 data lines of two columns; "12a" in column 2 of line 6.
   const std::string text = "a,b\r\n" + Lines(100, [](int m) {

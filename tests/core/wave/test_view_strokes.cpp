@@ -94,10 +94,13 @@ TEST(Freehand, ProtectedSamplesStopTheStroke) {
   FreehandStroke stroke;
   EXPECT_FALSE(stroke.Begin(doc, {405, 0}));  // on a protected sample: no stroke
   EXPECT_FALSE(doc.undoReady);
+  EXPECT_EQ(stroke.refusal(), (StrokeRefusal{StrokeRefusal::Why::Protected, 405}));
 
   ASSERT_TRUE(stroke.Begin(doc, {300, 0}));
+  EXPECT_EQ(stroke.refusal(), std::nullopt);
   stroke.Move(doc, {405, 0});  // reaches the block: ends, nothing written past 300
   EXPECT_FALSE(stroke.active());
+  EXPECT_EQ(stroke.refusal(), (StrokeRefusal{StrokeRefusal::Why::Protected, 400}));
   EXPECT_EQ(doc.waveData[350], 350);
   stroke.Move(doc, {600, 0});  // later moves draw nothing
   EXPECT_EQ(doc.waveData[500], 500);
@@ -105,6 +108,7 @@ TEST(Freehand, ProtectedSamplesStopTheStroke) {
   ASSERT_TRUE(stroke.Begin(doc, {390, 0}));
   stroke.Move(doc, {420, 0});  // jumps over the block between two pointer positions
   EXPECT_FALSE(stroke.active());
+  EXPECT_EQ(stroke.refusal(), (StrokeRefusal{StrokeRefusal::Why::Protected, 400}));
   for (int i = 400; i <= 409; ++i) EXPECT_EQ(doc.waveData[i], i);
   EXPECT_EQ(doc.waveData[415], 415);
 }
@@ -130,13 +134,21 @@ TEST(LineTool, AcrossAProtectedBlockWritesNothing) {
   DrawTo(doc, 999);
   Protect(doc, 400, 409, 1);
   LineTool line;
+  const StrokeRefusal onBlock{StrokeRefusal::Why::Protected, 405};
   line.Click(doc, {405, 0}, false);  // on the block: nothing
   EXPECT_FALSE(line.pending());
+  EXPECT_EQ(line.refusal(), onBlock);
   line.Click(doc, {300, 0}, false);
+  EXPECT_EQ(line.refusal(), std::nullopt);
   line.Click(doc, {405, 0}, false);  // end on the block: still pending
   EXPECT_TRUE(line.pending());
+  EXPECT_EQ(line.refusal(), onBlock);
   EXPECT_TRUE(line.Click(doc, {500, 0}, false));
   EXPECT_FALSE(line.pending());
+  EXPECT_EQ(line.refusal(), (StrokeRefusal{StrokeRefusal::Why::Protected, 400}));
+  line.Click(doc, {700, 0}, false);  // right to left: the block's sample nearest the start
+  line.Click(doc, {100, 0}, false);
+  EXPECT_EQ(line.refusal(), (StrokeRefusal{StrokeRefusal::Why::Protected, 409}));
   EXPECT_EQ(doc.waveData[350], 350);
   EXPECT_EQ(doc.waveData[450], 450);
   EXPECT_FALSE(doc.undoReady);
@@ -192,6 +204,7 @@ TEST(LineTool, StartLostByAnUndoWritesNothing) {
   doc.ClearRange(0, 99);            // the document changes under the pending line
   line.Click(doc, {600, 0}, false);
   EXPECT_EQ(doc.lastDrawn(), -1);
+  EXPECT_EQ(line.refusal(), (StrokeRefusal{StrokeRefusal::Why::Gap, 99}));
   ExpectConsistent(doc);
 }
 
