@@ -7,6 +7,8 @@
 #include "core/files/CsvExport.h"
 #include "core/files/FileNames.h"
 #include "core/files/PatternFile.h"
+#include "core/files/VcdExport.h"
+#include "core/files/WavExport.h"
 #include "core/files/WaveFile.h"
 
 namespace averoz {
@@ -15,8 +17,13 @@ namespace {
 
 constexpr int kPatternKind = 2;
 constexpr const char* kCsvExt = ".csv";
+constexpr const char* kWavExt = ".wav";
+constexpr const char* kVcdExt = ".vcd";
 
 bool IsPattern(const SavableDocument& doc) { return doc.docKind() == kPatternKind; }
+
+// The third filter's format: a waveform as sound, a pattern for logic viewers.
+std::string ThirdExport(const SavableDocument& doc) { return IsPattern(doc) ? kVcdExt : kWavExt; }
 
 std::string JoinFolder(const std::string& folder, const std::string& name) {
   return folder.empty() ? name : folder + "/" + name;
@@ -100,35 +107,51 @@ bool SaveBinaryBranch(SavableDocument& doc, const std::string& chosen, const std
   return true;
 }
 
+FileWriteResult WriteExport(const SavableDocument& doc, const std::string& ext,
+                            const std::string& target, SaveContext& ctx) {
+  if (ext == kCsvExt)
+    return IsPattern(doc) ? WritePatternCsv(doc.bits(), target)
+                          : WriteWaveCsv(doc.samples(), target);
+  return IsPattern(doc) ? WriteVcdFile(doc.bits(), target, ReadVcdTimeStep(ctx.settings))
+                        : WriteWavFile(doc.samples(), target, ReadWavSampleRate(ctx.settings));
+}
+
 // The pointer is busy while the export writes and reports success; it is reset before a
-// failure box so the box is not shown under a busy pointer.
-void ExportCsv(const SavableDocument& doc, const std::string& target, SaveContext& ctx) {
+// failure box so the box is not shown under a busy pointer. Only a pattern's CSV export
+// reports nothing.
+void Export(const SavableDocument& doc, const std::string& ext, const std::string& target,
+            SaveContext& ctx) {
   FileWriteResult r;
   {
     BusyPointer busy(ctx.busy);
-    r = IsPattern(doc) ? WritePatternCsv(doc.bits(), target) : WriteWaveCsv(doc.samples(), target);
-    if (r.ok && !IsPattern(doc)) SavedStatus(ctx);
+    r = WriteExport(doc, ext, target, ctx);
+    if (r.ok && !(IsPattern(doc) && ext == kCsvExt)) SavedStatus(ctx);
   }
   if (!r.ok) ctx.prompter.showText(r.error, Icon::Warning);
 }
 
-bool SaveCsvBranch(SavableDocument& doc, const std::string& chosen, SaveContext& ctx) {
-  if (OtherExtension(chosen, kCsvExt)) ctx.prompter.warn(FixedExtension(kCsvExt));
-  const std::string target = WithoutExtension(chosen) + kCsvExt;
+// After a CSV export the document no longer belongs to a binary file (the next Save asks for
+// a name); the other exports leave the document's file as it was.
+bool SaveExportBranch(SavableDocument& doc, const std::string& chosen, const std::string& ext,
+                      const std::string& before, SaveContext& ctx) {
+  const std::string after = ext == kCsvExt ? std::string() : before;
+  if (OtherExtension(chosen, ext)) ctx.prompter.warn(FixedExtension(ext));
+  const std::string target = WithoutExtension(chosen) + ext;
   if (!MayReplace(target, ctx)) {
-    doc.setFileName("");
+    doc.setFileName(after);
     return false;
   }
-  ExportCsv(doc, target, ctx);
-  // The document no longer belongs to a binary file: the next Save asks for a name.
-  doc.setFileName("");
+  Export(doc, ext, target, ctx);
+  doc.setFileName(after);
   return true;
 }
 
 }  // namespace
 
 std::string SaveFilter(const std::string& ext) {
-  return "Binary Files(*" + ext + ")|*" + ext + "|CSV Files(*.csv)|*.csv";
+  const std::string third =
+      ext == KindExtension(kPatternKind) ? "|VCD Files(*.vcd)|*.vcd" : "|WAV Files(*.wav)|*.wav";
+  return "Binary Files(*" + ext + ")|*" + ext + "|CSV Files(*.csv)|*.csv" + third;
 }
 
 bool SaveAsOnce(SavableDocument& doc, const std::string& folder, SaveContext& ctx) {
@@ -152,7 +175,9 @@ bool SaveAsOnce(SavableDocument& doc, const std::string& folder, SaveContext& ct
     case 1:
       return SaveBinaryBranch(doc, choice->fileName, ext, before, ctx);
     case 2:
-      return SaveCsvBranch(doc, choice->fileName, ctx);
+      return SaveExportBranch(doc, choice->fileName, kCsvExt, before, ctx);
+    case 3:
+      return SaveExportBranch(doc, choice->fileName, ThirdExport(doc), before, ctx);
     default:
       doc.setFileName(before);
       return true;

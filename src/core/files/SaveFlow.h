@@ -1,5 +1,6 @@
 #pragma once
-// Save and Save As of a document: into its binary data file, or exported as CSV text.
+// Save and Save As of a document: into its binary data file, or exported as CSV text, as a
+// WAV file (waveforms) or as a Value Change Dump (patterns).
 // The save dialog, the questions and the document window come in through small interfaces,
 // so the whole flow runs without widgets.
 #include <cstdint>
@@ -15,14 +16,14 @@ namespace averoz {
 class IniFile;
 
 struct SaveDialogRequest {
-  std::string filter;  // "Binary Files(*.awf)|*.awf|CSV Files(*.csv)|*.csv"
+  std::string filter;  // "Binary Files(*.awf)|*.awf|CSV Files(*.csv)|*.csv|WAV Files(*.wav)|*.wav"
   int filterIndex = 1;
   std::string fileName;
 };
 
 struct SaveDialogChoice {
   std::string fileName;
-  int filterIndex = 1;  // 1 binary, 2 CSV
+  int filterIndex = 1;  // 1 binary, 2 CSV, 3 WAV (waveforms) or VCD (patterns)
 };
 
 class SaveDialog {
@@ -56,7 +57,7 @@ struct SaveContext {
   const IniFile& settings;
   std::string language;
   std::function<void(const std::string&)> addRecentFile;
-  // Shows (true) and resets (false) the busy pointer around a CSV export; may be empty.
+  // Shows (true) and resets (false) the busy pointer around an export; may be empty.
   std::function<void(bool)> busy;
 };
 
@@ -69,7 +70,8 @@ void SaveAs(SavableDocument& doc, const std::string& folder, SaveContext& ctx);
 // document is saved afterwards (a close that asked for the save may go on).
 bool Save(SavableDocument& doc, SaveContext& ctx);
 
-// The binary branch's filter for an extension such as ".awf".
+// The dialog's filter for a kind's extension such as ".awf": binary, CSV, then WAV for the
+// waveform kinds or VCD for patterns.
 std::string SaveFilter(const std::string& ext);
 
 }  // namespace averoz

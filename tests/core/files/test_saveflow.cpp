@@ -38,7 +38,8 @@ TEST_F(SaveFlowTest, OtherExtensionIsReplacedByTheKindsOwn) {
   SaveAs(doc, "", ctx);
 
   ASSERT_EQ(dialog.requests.size(), 1u);
-  EXPECT_EQ(dialog.requests[0].filter, "Binary Files(*.awf)|*.awf|CSV Files(*.csv)|*.csv");
+  EXPECT_EQ(dialog.requests[0].filter,
+            "Binary Files(*.awf)|*.awf|CSV Files(*.csv)|*.csv|WAV Files(*.wav)|*.wav");
   EXPECT_EQ(dialog.requests[0].filterIndex, 1);
   EXPECT_EQ(dialog.requests[0].fileName, "pcwav001");
   ASSERT_EQ(prompter.messages.size(), 1u);
@@ -128,6 +129,61 @@ TEST_F(SaveFlowTest, CsvOverwriteNoReopensAndPatternExportShowsNoStatus) {
   EXPECT_EQ(dialog.requests[1].fileName, "p");  // No emptied the file name: made up again
   EXPECT_EQ(test::ReadAll(dir / "p.csv").substr(0, 13), "0,0,0,0,0,0\r\n");
   EXPECT_TRUE(prompter.statuses.empty());
+}
+
+// The third filter exports a waveform as WAV and a pattern as VCD. An export leaves the
+// document as it was: its file, caption and modified mark; the next Save needs no dialog.
+TEST_F(SaveFlowTest, WavAndVcdExportsLeaveTheDocumentAlone) {
+  test::WriteAll(dir / "none.INI", "[Export]\nWavSampleRate=22050\nVcdTimeStep=10ns\n");
+  struct Case {
+    int kind;
+    const char *binary, *ext, *filter;
+  };
+  const Case cases[] = {
+      {0, "w.awf", ".wav", "Binary Files(*.awf)|*.awf|CSV Files(*.csv)|*.csv|WAV Files(*.wav)|*.wav"},
+      {2, "p.ppg", ".vcd", "Binary Files(*.ppg)|*.ppg|CSV Files(*.csv)|*.csv|VCD Files(*.vcd)|*.vcd"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.ext);
+    prompter = test::ScriptedPrompter();
+    dialog = ScriptedDialog();
+    recent.clear();
+    FakeDocument doc(c.kind, "doc");
+    doc.setFileName(dir / c.binary);
+    Choose("out.txt", 3);
+    SaveAs(doc, "", ctx);
+    EXPECT_EQ(dialog.requests.at(0).filter, c.filter);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].suffix, std::string("( ") + c.ext + " )");
+    EXPECT_FALSE(Exists("out.txt"));
+    const std::string written = test::ReadAll(dir / (std::string("out") + c.ext));
+    if (c.kind == 0) {
+      ASSERT_EQ(written.size(), 44u + 2u * 16384u);
+      EXPECT_EQ(written.substr(24, 4), std::string("\x22\x56\x00\x00", 4));  // 22050 Hz
+    } else {
+      EXPECT_NE(written.find("$timescale 10 ns $end"), std::string::npos);
+    }
+    EXPECT_EQ(doc.fileName(), dir / c.binary);
+    EXPECT_EQ(doc.caption(), "doc");
+    EXPECT_FALSE(doc.isSaved());
+    EXPECT_EQ(prompter.statuses, std::vector<std::string>{"保存しました。"});
+    EXPECT_TRUE(recent.empty());
+
+    EXPECT_TRUE(Save(doc, ctx));
+    EXPECT_EQ(dialog.requests.size(), 1u);
+    EXPECT_TRUE(Exists(c.binary));
+  }
+}
+
+TEST_F(SaveFlowTest, ExportOverwriteNoReopensWithTheDocumentsOwnName) {
+  test::WriteAll(dir / "p.vcd", "old");
+  FakeDocument doc(2, "p");
+  Choose("p.vcd", 3);
+  prompter.answers = {Answer::No};
+  SaveAs(doc, "", ctx);
+  EXPECT_EQ(dialog.requests.size(), 2u);
+  EXPECT_EQ(dialog.requests[1].fileName, "p");  // the made-up name again
+  EXPECT_EQ(test::ReadAll(dir / "p.vcd"), "old");
+  EXPECT_EQ(doc.fileName(), "");
 }
 
 TEST_F(SaveFlowTest, MadeUpNameInAGivenFolder) {
