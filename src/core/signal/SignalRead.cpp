@@ -22,18 +22,29 @@ bool HasExtension(const std::string& name, std::string_view ext) {
   return true;
 }
 
+bool IsNpy(std::span<const std::uint8_t> head, const std::string& name) {
+  return StartsWith(head, "\x93NUMPY") || HasExtension(name, ".npy");
+}
+
+bool IsWav(std::span<const std::uint8_t> head, const std::string& name) {
+  return !IsNpy(head, name) && (StartsWith(head, "RIFF") || StartsWith(head, "RF64") || HasExtension(name, ".wav"));
+}
+
 }  // namespace
 
 SignalTable ParseSignalBytes(std::span<const std::uint8_t> bytes, const std::string& name) {
-  if (StartsWith(bytes, "\x93NUMPY") || HasExtension(name, ".npy")) return ParseSignalNpy(bytes, name);
-  if (StartsWith(bytes, "RIFF") || StartsWith(bytes, "RF64") || HasExtension(name, ".wav"))
-    return ParseSignalWav(bytes, name);
+  if (IsNpy(bytes, name)) return ParseSignalNpy(bytes, name);
+  if (IsWav(bytes, name)) return ParseSignalWav(bytes, name);
   return ParseSignalText({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, name);
 }
 
 SignalTable ReadSignalFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw SignalError(path + ": " + std::strerror(errno));
+  std::uint8_t head[8] = {};
+  in.read(reinterpret_cast<char*>(head), sizeof head);
+  if (IsWav(std::span(head, std::size_t(in.gcount())), path)) return ReadSignalWavFile(path);
+  in.clear();
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
   in.seekg(0, std::ios::beg);

@@ -13,6 +13,8 @@ namespace averoz {
 // Throws SignalError naming the file (name is only used in messages).
 SignalTable ParseSignalText(std::string_view text, const std::string& name);
 SignalTable ParseSignalWav(std::span<const std::uint8_t> bytes, const std::string& name);
+// A WAV file read by libsndfile straight from disk (a long capture is not held twice).
+SignalTable ReadSignalWavFile(const std::string& path);
 SignalTable ParseSignalNpy(std::span<const std::uint8_t> bytes, const std::string& name);
 
 // Picks the reader by content and extension.

@@ -21,6 +21,44 @@ std::vector<double> Stretch(std::span<const double> in, std::size_t length) {
   return out;
 }
 
+// A soxr stream; a block of input at a time, so a long capture is not copied once more.
+class SoxrStream {
+ public:
+  SoxrStream(double inRate, double outRate, std::size_t expected) {
+    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT64_I, SOXR_FLOAT64_I);
+    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
+    soxr_error_t error = nullptr;
+    soxr_ = soxr_create(inRate, outRate, 1, &error, &io, &quality, nullptr);
+    if (error) throw std::runtime_error(std::string("resampling failed: ") + error);
+    out_.resize(expected + 64);
+  }
+  ~SoxrStream() { soxr_delete(soxr_); }
+  SoxrStream(const SoxrStream&) = delete;
+  SoxrStream& operator=(const SoxrStream&) = delete;
+
+  // nullptr flushes what the filter still holds.
+  void Feed(const double* in, std::size_t count) {
+    std::size_t used = 0;
+    do {
+      if (done_ == out_.size()) out_.resize(out_.size() * 2);
+      std::size_t took = 0, made = 0;
+      const soxr_error_t error = soxr_process(soxr_, in ? in + used : nullptr, in ? count - used : 0,
+                                              &took, out_.data() + done_, out_.size() - done_, &made);
+      if (error) throw std::runtime_error(std::string("resampling failed: ") + error);
+      if (in && took == 0 && made == 0 && done_ < out_.size()) throw std::runtime_error("resampling stalled");
+      used += took;
+      done_ += made;
+      if (!in && made == 0) return;
+    } while (!in || used < count);
+  }
+  std::span<const double> output() const { return {out_.data(), done_}; }
+
+ private:
+  soxr_t soxr_ = nullptr;
+  std::vector<double> out_;
+  std::size_t done_ = 0;
+};
+
 // soxr treats the signal as silence before and after, which would pull both ends towards
 // zero. The ends are held for a few output samples on each side instead; the held stretch
 // is a whole number of input/output periods, so output k stays at input k * n / length.
@@ -32,20 +70,19 @@ std::vector<double> Shorten(std::span<const double> in, std::size_t length) {
   const std::size_t units = (kHoldOut + unitOut - 1) / unitOut;
   const std::size_t padIn = units * unitIn, padOut = units * unitOut;
 
-  std::vector<double> padded(n + 2 * padIn);
-  std::fill(padded.begin(), padded.begin() + std::ptrdiff_t(padIn), in.front());
-  std::copy(in.begin(), in.end(), padded.begin() + std::ptrdiff_t(padIn));
-  std::fill(padded.end() - std::ptrdiff_t(padIn), padded.end(), in.back());
+  SoxrStream stream(double(n), double(length), length + 2 * padOut);
+  constexpr std::size_t kBlock = 1 << 16;
+  const std::vector<double> first(std::min(padIn, kBlock), in.front()), last(first.size(), in.back());
+  for (std::size_t left = padIn; left > 0; left -= std::min(left, kBlock))
+    stream.Feed(first.data(), std::min(left, kBlock));
+  for (std::size_t at = 0; at < n; at += kBlock) stream.Feed(in.data() + at, std::min(kBlock, n - at));
+  for (std::size_t left = padIn; left > 0; left -= std::min(left, kBlock))
+    stream.Feed(last.data(), std::min(left, kBlock));
+  stream.Feed(nullptr, 0);
 
-  std::vector<double> out(length + 2 * padOut + 16);
-  std::size_t done = 0;
-  const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT64_I, SOXR_FLOAT64_I);
-  const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-  const soxr_error_t error = soxr_oneshot(double(n), double(length), 1, padded.data(), padded.size(),
-                                          nullptr, out.data(), out.size(), &done, &io, &quality, nullptr);
-  if (error) throw std::runtime_error(std::string("resampling failed: ") + error);
-  std::vector<double> result(length, done > padOut ? out[std::min(done, padOut + length) - 1] : in.back());
-  for (std::size_t k = 0; k < length && padOut + k < done; ++k) result[k] = out[padOut + k];
+  const std::span<const double> out = stream.output();
+  std::vector<double> result(length, in.back());
+  for (std::size_t k = 0; k < length && padOut + k < out.size(); ++k) result[k] = out[padOut + k];
   return result;
 }
 

@@ -78,13 +78,9 @@ bool Supported(int subtype) {
 
 bool IsWav(int major) { return major == SF_FORMAT_WAV || major == SF_FORMAT_WAVEX || major == SF_FORMAT_RF64; }
 
-}  // namespace
+using File = std::unique_ptr<SNDFILE, CloseFile>;
 
-SignalTable ParseSignalWav(std::span<const std::uint8_t> bytes, const std::string& name) {
-  MemoryFile memory{bytes};
-  SF_VIRTUAL_IO io{Length, Seek, Read, Write, Tell};
-  SF_INFO info{};
-  std::unique_ptr<SNDFILE, CloseFile> file(sf_open_virtual(&io, SFM_READ, &info, &memory));
+SignalTable ReadWav(File file, const SF_INFO& info, const std::string& name) {
   if (!file)
     throw SignalError(name + ": RIFF header: not a readable WAV file (" +
                       std::string(sf_strerror(nullptr)) + ")");
@@ -125,6 +121,22 @@ SignalTable ParseSignalWav(std::span<const std::uint8_t> bytes, const std::strin
   }
   if (frame == 0) throw SignalError(name + ": data chunk: empty signal (no samples)");
   return table;
+}
+
+}  // namespace
+
+SignalTable ParseSignalWav(std::span<const std::uint8_t> bytes, const std::string& name) {
+  MemoryFile memory{bytes};
+  SF_VIRTUAL_IO io{Length, Seek, Read, Write, Tell};
+  SF_INFO info{};
+  File file(sf_open_virtual(&io, SFM_READ, &info, &memory));
+  return ReadWav(std::move(file), info, name);
+}
+
+SignalTable ReadSignalWavFile(const std::string& path) {
+  SF_INFO info{};
+  File file(sf_open(path.c_str(), SFM_READ, &info));
+  return ReadWav(std::move(file), info, path);
 }
 
 }  // namespace averoz
