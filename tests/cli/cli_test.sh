@@ -202,4 +202,38 @@ expect 1 info zero.ppg
 settings '[Load]' 'ModelNumber=TORVEK' 'FileVersion1=1'
 expect 0 dump zero.ppg
 
+# ---- exports: a waveform as WAV, a pattern as VCD ------------------------------------------
+settings '[View]' 'Language=Japanese'
+expect 0 convert w.awf w.wav
+[ "$(wc -c < w.wav)" -eq 32812 ] || fail "w.wav is not a 44-byte header and 16384 16-bit frames"
+[ "$(head -c 4 w.wav)$(dd if=w.wav bs=1 skip=8 count=4 2>/dev/null)" = RIFFWAVE ] || fail "w.wav header"
+[ "$(od -An -t u4 -j 24 -N 4 w.wav | tr -d ' ')" = 48000 ] || fail "default sample rate"
+# The frames mapped back from -32768..32767 onto 0..4095 are the file's codes.
+od -An -v -t d2 -j 44 w.wav | tr -s ' ' '\n' | sed '/^$/d' |
+  awk '{ c = ($1 + 32768) * 4095 / 65535; print int(c + 0.5) }' > back.txt
+cmp -s back.txt dump1.txt || fail "w.wav does not give back the codes of w.awf"
+settings '[Export]' 'WavSampleRate=8000' 'VcdTimeStep=2.5us'
+expect 0 convert w.awf w.wav
+[ "$(od -An -t u4 -j 24 -N 4 w.wav | tr -d ' ')" = 8000 ] || fail "WavSampleRate not used"
+expect 2 convert w.awf w.vcd
+expect 2 convert p.ppg p.wav
+[ ! -e w.vcd ] && [ ! -e p.wav ] || fail "a usage error wrote an export"
+
+# sigrok reads the exported pattern as the pattern's own text export has it.
+expect 0 ppg v.ppg clock rows=1 start=0 len=16384 period=8 duty=25 \
+                   counter rows=2-4 start=0 len=4096 period=16 high rows=6 start=16000 len=384
+expect 0 convert v.ppg v.csv
+expect 0 convert v.ppg v.vcd
+grep -qx '\$timescale 100 ns \$end' v.vcd && [ "$(tail -n 1 v.vcd)" = '#409600' ] ||
+  fail "VcdTimeStep not used: $(head -n 2 v.vcd | tail -n 1), $(tail -n 1 v.vcd)"
+settings '[View]' 'Language=Japanese'
+expect 0 convert v.ppg v.vcd
+grep -qx '\$var wire 1 f CH6 \$end' v.vcd || fail "v.vcd names no CH6"
+if sigrok-cli -I vcd -i v.vcd -O csv > sigrok.txt 2>&1; then
+  grep '^[01],' sigrok.txt > bits.txt
+  tr -d '\r' < v.csv | cmp -s - bits.txt || fail "sigrok-cli reads other bits from v.vcd"
+else
+  fail "sigrok-cli (must be installed) cannot read v.vcd: $(head -c 300 sigrok.txt)"
+fi
+
 finish "averoz-cli"
