@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -71,14 +72,8 @@ struct Document {
   bool endsWithEol = true;
 };
 
-// A missing or unreadable file is a file without keys.
-Document Load(const std::string& path) {
+Document Parse(const std::string& text) {
   Document doc;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return doc;
-  std::stringstream buf;
-  buf << in.rdbuf();
-  const std::string text = buf.str();
   if (text.find("\r\n") != std::string::npos) doc.eol = "\r\n";
   doc.endsWithEol = text.empty() || text.back() == '\n';
   std::size_t pos = 0;
@@ -89,6 +84,15 @@ Document Load(const std::string& path) {
     pos = nl + 1;
   }
   return doc;
+}
+
+// A missing or unreadable file is a file without keys.
+Document Load(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return {};
+  std::stringstream buf;
+  buf << in.rdbuf();
+  return Parse(buf.str());
 }
 
 // Index of the key line, or -1. The first section of that name that holds the key wins,
@@ -202,6 +206,18 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
   const Document doc = Load(path_);
   const long i = FindKey(doc, section, key);
   return i < 0 ? def : CutValue(doc.lines[std::size_t(i)].value);
+}
+
+bool IniFile::HasKey(const std::string& section, const std::string& key) const {
+  return FindKey(Load(path_), section, key) >= 0;
+}
+
+std::optional<std::string> IniTextValue(const std::string& text, const std::string& section,
+                                        const std::string& key) {
+  const Document doc = Parse(text);
+  const long i = FindKey(doc, section, key);
+  if (i < 0) return std::nullopt;
+  return CutValue(doc.lines[std::size_t(i)].value);
 }
 
 std::int32_t IniFile::ReadInteger(const std::string& section, const std::string& key,

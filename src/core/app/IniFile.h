@@ -8,6 +8,7 @@
 // goes through a temporary file in the same folder and a rename, so a crash mid-write never
 // leaves half a file.
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -31,6 +32,8 @@ class IniFile {
   // Missing key: def. Present with an empty value: "".
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& def) const;
+  // True when the key is present, whatever its value.
+  bool HasKey(const std::string& section, const std::string& key) const;
   // Decimal, or hexadecimal after "$", "0x" or "0X"; anything else gives def.
   std::int32_t ReadInteger(const std::string& section, const std::string& key,
                            std::int32_t def) const;
@@ -46,6 +49,11 @@ class IniFile {
  private:
   std::string path_;
 };
+
+// The value of a key in INI text held in memory, read as the file's values are; nullopt when
+// the key is missing.
+std::optional<std::string> IniTextValue(const std::string& text, const std::string& section,
+                                        const std::string& key);
 
 // Parses an integer the way ReadInteger does; false when the text is not such an integer.
 bool ParseIniInteger(const std::string& text, std::int32_t& value);

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "core/app/Language.h"
 #include "core/app/MessageId.h"
 
 namespace averoz {
@@ -25,5 +26,8 @@ const char* BuiltInText(MessageId id);
 // otherwise key MessageKey(id) of section "Message" in the settings file, or
 // "Message not found" when that key is missing.
 std::string MessageText(MessageId id, const std::string& language, const IniFile& settings);
+// The same for the language of a run: English chosen from the locale shows the built-in
+// English text where section "Message" has no key (a key there still wins).
+std::string MessageText(MessageId id, const RunLanguage& language, const IniFile& settings);
 
 }  // namespace averoz

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "core/app/BuiltInEnglish.h"
 #include "core/app/IniFile.h"
 #include "core/app/MessageCatalog.h"
 
@@ -90,6 +91,8 @@ TEST(EnglishSettings, SuppliesEveryCatalogEntryAndNothingElse) {
     catalogKeys.insert(MessageKey(e.id));
     const std::string text = MessageText(e.id, "English", ini);
     EXPECT_NE(text, "Message not found") << MessageKey(e.id);
+    // The program carries the same text built in.
+    EXPECT_EQ(BuiltInEnglishText(e.id), text) << MessageKey(e.id);
     EXPECT_FALSE(text.empty()) << MessageKey(e.id);
     // English only: no byte outside printable ASCII.
     for (unsigned char c : text) EXPECT_TRUE(c >= 0x20 && c < 0x7F) << MessageKey(e.id);
