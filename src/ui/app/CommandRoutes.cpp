@@ -11,6 +11,7 @@
 #include "ui/files/FileCommands.h"
 #include "ui/ppg/PpgCommands.h"
 #include "ui/ppg/TfrmPpg.h"
+#include "ui/signal/ImportSignalCommand.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveGenerateAction.h"
@@ -103,6 +104,7 @@ void InstallCommandRoutes(TMainForm& main) {
   main.setAppCommandHandler("mnTransConfig", [](TMainForm& m) { TfrmTransCfg::Execute(&m); });
   main.setCommandHandler("mnTransSend", mnTransSendClick);
   main.setAppCommandHandler("mnTransReceive", mnTransReceiveClick);
+  main.setAppCommandHandler("mnFileImportSignal", FileImportSignalExecute);
   InstallFileCommands(main);
   InstallBrowserRoutes(main);
 }

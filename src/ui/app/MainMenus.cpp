@@ -200,6 +200,9 @@ void TMainForm::CreateMenus() {
   fileNewMenu->setObjectName("PopupMenu1");
   fileNewMenu->addActions({newMod, newOpr, newPpg});
   file->addAction(fileOpen);
+  // Captured (scope CSV, WAV) or computed (.npy) signals made into a waveform.
+  connect(item(file, "mnFileImportSignal", "Import Signal…"), &QAction::triggered, this,
+          [this] { RunFileCommand("mnFileImportSignal"); });
   file->addAction(fileClose);
   file->addAction(fileSave);
   file->addAction(fileSaveAs);
