@@ -26,21 +26,35 @@ ParamDialogSetup DocumentSetup(const WaveDoc& doc, const NewDataTarget& target) 
 
 }  // namespace
 
+std::optional<NewBlockSetup> PrepareNewBlock(const WaveDoc& doc, Prompter& prompter) {
+  const NewDataPlan plan = FindNewDataTarget(doc);
+  if (plan.refusal) {
+    Refuse(prompter, *plan.refusal);
+    return std::nullopt;
+  }
+  const NewDataTarget& target = plan.target;
+  if (target.room < kMinGenLength) {
+    Refuse(prompter, ERRMSG(1));
+    return std::nullopt;
+  }
+  NewBlockSetup place{target, DocumentSetup(doc, target)};
+  place.setup.shown.len = target.mode == NewDataMode::Replace
+                              ? DefaultReplaceLength(target.replaced)
+                              : DefaultGenLength(doc.dataLen, target.room);
+  return place;
+}
+
 GenerateOutcome GenerateBlock(WaveDoc& doc, WaveKind kind, ParamDialog& dialog,
                               Prompter& prompter) {
   if (doc.BlockLimitReached()) return Refuse(prompter, ERRMSG(4));
-  const NewDataPlan plan = FindNewDataTarget(doc);
-  if (plan.refusal) return Refuse(prompter, *plan.refusal);
-  const NewDataTarget& target = plan.target;
-  if (target.room < kMinGenLength) return Refuse(prompter, ERRMSG(1));
-
-  ParamDialogSetup setup = DocumentSetup(doc, target);
+  std::optional<NewBlockSetup> place = PrepareNewBlock(doc, prompter);
+  if (!place) return GenerateOutcome::Refused;
+  ParamDialogSetup& setup = place->setup;
+  const std::int32_t len = setup.shown.len;
   setup.shown = TWaveParam{};  // the form defaults: full amplitude, offset 0, one cycle...
   setup.shown.kind = kind;
-  setup.shown.len = target.mode == NewDataMode::Replace
-                        ? DefaultReplaceLength(target.replaced)
-                        : DefaultGenLength(doc.dataLen, target.room);
-  GenerateSession session(doc, target, kind, ParamMode::Document, prompter);
+  setup.shown.len = len;
+  GenerateSession session(doc, place->target, kind, ParamMode::Document, prompter);
   return session.Run(dialog, setup) ? GenerateOutcome::Applied : GenerateOutcome::Cancelled;
 }
 

@@ -6,10 +6,19 @@
 
 namespace averoz {
 
+namespace {
+const StandardGenerator kStandardShapes{};
+}  // namespace
+
 GenerateSession::GenerateSession(WaveDoc& doc, const NewDataTarget& target, std::uint8_t kind,
                                  ParamMode mode, Prompter& prompter)
+    : GenerateSession(doc, target, kind, mode, prompter, kStandardShapes) {}
+
+GenerateSession::GenerateSession(WaveDoc& doc, const NewDataTarget& target, std::uint8_t kind,
+                                 ParamMode mode, Prompter& prompter,
+                                 const WaveGenerator& generator)
     : doc_(doc), target_(target), kind_(kind), mode_(mode), prompter_(prompter),
-      selEnd_(doc.selEnd) {
+      generator_(generator), selEnd_(doc.selEnd) {
   doc_.SaveUndo();
 }
 

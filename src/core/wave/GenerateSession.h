@@ -24,6 +24,10 @@ class GenerateSession final : public ParamDialogHandler {
   // Fill mode the block is never protected.
   GenerateSession(WaveDoc& doc, const NewDataTarget& target, std::uint8_t kind, ParamMode mode,
                   Prompter& prompter);
+  // The same with another generator than the standard shapes; it is read at each Preview
+  // and Accept, so the caller may change what it generates in between.
+  GenerateSession(WaveDoc& doc, const NewDataTarget& target, std::uint8_t kind, ParamMode mode,
+                  Prompter& prompter, const WaveGenerator& generator);
 
   // Runs the dialog; Cancel puts the document back. True when OK was applied.
   bool Run(ParamDialog& dialog, const ParamDialogSetup& setup);
@@ -42,7 +46,7 @@ class GenerateSession final : public ParamDialogHandler {
   std::uint8_t kind_;
   ParamMode mode_;
   Prompter& prompter_;
-  StandardGenerator generator_;
+  const WaveGenerator& generator_;
   std::int32_t selEnd_;  // before the first preview, for Cancel
 };
 
