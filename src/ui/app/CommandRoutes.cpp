@@ -12,6 +12,7 @@
 #include "ui/ppg/PpgCommands.h"
 #include "ui/ppg/TfrmPpg.h"
 #include "ui/signal/ImportSignalCommand.h"
+#include "ui/wave/TfrmEquation.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveGenerateAction.h"
@@ -62,6 +63,8 @@ void InstallCommandRoutes(TMainForm& main) {
     main.setCommandHandler(QLatin1String(name), [kind](TMainForm& m, DocumentWindow& doc) {
       if (auto* wave = qobject_cast<TfrmWave*>(&doc)) RunGenerate(m, *wave, kind);
     });
+
+  OnWave(main, "mnWaveEq", [](DocumentHost& m, TfrmWave& w) { RunEquation(m, w); });
 
   OnKinds(main, "EditUndo1", EditUndo1Execute, PpgEditUndo);
   OnKinds(main, "EditCut1", EditCut1Execute, PpgEditCut);

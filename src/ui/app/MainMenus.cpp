@@ -273,6 +273,8 @@ void TMainForm::CreateMenus() {
            {"mnWaveSup", "SCurveUp", "PalleteSup1"}, {"mnWaveSdown", "SCurveDown", "PalleteSDown1"},
            {"mnWaveDc", "DC", "PalleteDC1"}, {"mnWaveNoise", "Noise", "PalleteNoise1"}})
     runs(wave, name, caption, target);
+  // A block computed from a typed expression.
+  RouteToDocument(item(wave, "mnWaveEq", "Equation…"));
   separator(wave)->setVisible(false);
   runs(wave, "P1", "Set Parameter(&P)", "SetParameter1")->setVisible(false);
 
