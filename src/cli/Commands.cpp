@@ -24,6 +24,8 @@ constexpr const char* kUsage =
     "SHAPE: sine square triangle ramp charge discharge scurveup scurvedown dc noise\n"
     "keys:  len amp ofs cycles phase damp duty\n"
     "OUT:   .awf (Modulation), .ope (Operation), .csv (text), .wav (16-bit PCM sound)\n"
+    "       averoz-cli import IN OUT [--column N|TITLE] [--length N] [--range LO:HI] [--fill CODE]\n"
+    "       (IN: CSV/TSV text, .wav or .npy; averoz-cli import --help tells more)\n"
     "       averoz-cli ppg OUT [STEP [key=value ...]] ...   (OUT: .ppg, .csv or .vcd)\n"
     "STEP:  order ch=1,4,2,5,3,6\n"
     "       high|lo rows=R start=S len=N | rows=R at=C [len=N]\n"

@@ -98,6 +98,10 @@ bool ResolveOptions(const std::map<std::string, std::string>& given, const Signa
 }  // namespace
 
 int Import(Args args, const CliEnv& env) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    std::fputs(kImportUsage, stdout);
+    return kExitOk;
+  }
   std::map<std::string, std::string> given;
   std::string usage;
   if (!TakeOptions(args, given, usage)) return ImportUsage(usage);

@@ -92,6 +92,8 @@ expect 1 import missing.csv out.awf
 err_has "missing.csv: No such file or directory"
 [ -e out.awf ] && fail "a refused import wrote out.awf"
 
+expect 0 import --help
+grep -q "usage: averoz-cli import IN OUT" out.txt || fail "import --help does not show its usage"
 expect 2 import scope.csv
 expect 2 import scope.csv out.txt
 expect 2 import scope.csv out.awf --colour 2
