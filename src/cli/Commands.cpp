@@ -10,6 +10,7 @@
 #include "cli/WaveInput.h"
 #include "cli/WaveOutput.h"
 #include "core/app/general.h"
+#include "core/wave/EquationCommand.h"
 #include "core/wave/GenerateCommand.h"
 
 namespace averoz::cli {
@@ -23,6 +24,7 @@ constexpr const char* kUsage =
     "       averoz-cli gen OUT SHAPE [key=value ...] [SHAPE [key=value ...]] ... [--fill CODE]\n"
     "SHAPE: sine square triangle ramp charge discharge scurveup scurvedown dc noise\n"
     "keys:  len amp ofs cycles phase damp duty\n"
+    "       eq [len=N] f=EXPR   a block from an expression of x (0..len-1), n (len), t (x/n)\n"
     "OUT:   .awf (Modulation), .ope (Operation), .csv (text), .wav (16-bit PCM sound)\n"
     "       averoz-cli import IN OUT [--column N|TITLE] [--length N] [--range LO:HI] [--fill CODE]\n"
     "       (IN: CSV/TSV text, .wav or .npy; averoz-cli import --help tells more)\n"
@@ -88,20 +90,27 @@ int Finish(WaveDoc& doc, const std::string& out, std::optional<std::int32_t> fil
   return WriteWaveOutput(doc, out, env) ? kExitOk : kExitRefused;
 }
 
+// The given length, or the default one; ERRMSG 3 when it does not fit the room.
+std::optional<std::int32_t> BlockLength(const ShapeValues& values, const ParamDialogSetup& setup,
+                                        const CliEnv& env) {
+  const std::int32_t len = values.len.value_or(setup.shown.len);
+  if (ParamInRange(ParamField::Data, len, setup.room)) return len;
+  env.Say(ERRMSG(3), " (" + KeyText(ParamField::Data, std::to_string(len)) + ", room " +
+                         std::to_string(setup.room) + ")");
+  return std::nullopt;
+}
+
 // Set Parameters as the options fill it in: OK with the given values, the default length
 // when none was given.
 class ScriptedParams final : public ParamDialog {
  public:
   ScriptedParams(const ShapeValues& values, const CliEnv& env) : values_(values), env_(env) {}
   bool Run(const ParamDialogSetup& setup, ParamDialogHandler& handler) override {
+    const std::optional<std::int32_t> len = BlockLength(values_, setup, env_);
+    if (!len) return false;
     ParamChoice choice;
     choice.p = values_.p;
-    choice.p.len = values_.len.value_or(setup.shown.len);
-    if (!ParamInRange(ParamField::Data, choice.p.len, setup.room)) {
-      env_.Say(ERRMSG(3), " (" + KeyText(ParamField::Data, std::to_string(choice.p.len)) +
-                              ", room " + std::to_string(setup.room) + ")");
-      return false;
-    }
+    choice.p.len = *len;
     return handler.Accept(choice);
   }
 
@@ -109,6 +118,45 @@ class ScriptedParams final : public ParamDialog {
   const ShapeValues& values_;
   const CliEnv& env_;
 };
+
+// The Equation dialog as "eq" fills it in. A fault of the expression is told with its
+// position and a caret under the faulty character.
+class ScriptedEquation final : public EquationDialog {
+ public:
+  ScriptedEquation(const ShapeSpec& spec, const ShapeValues& values, const CliEnv& env)
+      : spec_(spec), values_(values), env_(env) {}
+  bool Run(const ParamDialogSetup& setup, EquationDialogHandler& handler) override {
+    const std::optional<std::int32_t> len = BlockLength(values_, setup, env_);
+    if (!len) return false;
+    const std::optional<EquationProblem> problem = handler.Accept(spec_.expression, *len);
+    if (!problem) return true;
+    if (problem->position == 0) {
+      env_.SayText("f=" + spec_.expression + ": " + problem->message);
+      return false;
+    }
+    env_.SayText("f=" + spec_.expression + ": position " + std::to_string(problem->position) +
+                 ": " + problem->message);
+    env_.SayText("  " + spec_.expression + "\n  " +
+                 std::string(std::size_t(problem->position - 1), ' ') + "^");
+    return false;
+  }
+
+ private:
+  const ShapeSpec& spec_;
+  const ShapeValues& values_;
+  const CliEnv& env_;
+};
+
+// One block of "gen" through its dialog.
+bool GenerateShape(WaveDoc& doc, const ShapeSpec& spec, const ShapeValues& values,
+                   const CliEnv& env, Prompter& prompter) {
+  if (spec.equation) {
+    ScriptedEquation dialog(spec, values, env);
+    return GenerateEquation(doc, dialog, prompter) == GenerateOutcome::Applied;
+  }
+  ScriptedParams dialog(values, env);
+  return GenerateBlock(doc, spec.kind, dialog, prompter) == GenerateOutcome::Applied;
+}
 
 }  // namespace
 
@@ -184,11 +232,8 @@ int Gen(Args args, const CliEnv& env) {
   }
   WaveDoc doc;
   CliPrompter prompter(env);
-  for (std::size_t i = 0; i < shapes.size(); ++i) {
-    ScriptedParams dialog(values[i], env);
-    if (GenerateBlock(doc, shapes[i].kind, dialog, prompter) != GenerateOutcome::Applied)
-      return kExitRefused;
-  }
+  for (std::size_t i = 0; i < shapes.size(); ++i)
+    if (!GenerateShape(doc, shapes[i], values[i], env, prompter)) return kExitRefused;
   return Finish(doc, args[0], fill, env);
 }
 

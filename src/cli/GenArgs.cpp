@@ -62,9 +62,17 @@ std::string KeyText(ParamField field, const std::string& value) {
 bool ParseShapes(const std::vector<std::string>& tokens, std::vector<ShapeSpec>& shapes,
                  std::string& usage) {
   shapes.clear();
+  auto equationDone = [&] {
+    if (shapes.empty() || !shapes.back().equation || !shapes.back().expression.empty())
+      return true;
+    usage = "eq needs f=EXPR";
+    return false;
+  };
   for (const std::string& token : tokens) {
-    if (const std::optional<WaveKind> kind = ShapeOf(token)) {
-      shapes.push_back(ShapeSpec{*kind, {}});
+    const std::optional<WaveKind> kind = ShapeOf(token);
+    if (kind || token == "eq") {
+      if (!equationDone()) return false;
+      shapes.push_back(ShapeSpec{kind.value_or(kNone), {}, !kind, {}});
       continue;
     }
     const std::size_t eq = token.find('=');
@@ -72,22 +80,32 @@ bool ParseShapes(const std::vector<std::string>& tokens, std::vector<ShapeSpec>&
       usage = "unknown shape \"" + token + "\"";
       return false;
     }
-    const std::optional<ParamField> field = KeyOf(token.substr(0, eq));
-    if (!field) {
-      usage = "unknown key \"" + token.substr(0, eq) + "\"";
+    const std::string key = token.substr(0, eq);
+    const std::optional<ParamField> field = KeyOf(key);
+    if (!field && key != "f") {
+      usage = "unknown key \"" + key + "\"";
       return false;
     }
     if (shapes.empty()) {
       usage = "\"" + token + "\" comes before the first shape";
       return false;
     }
-    shapes.back().values.emplace_back(*field, token.substr(eq + 1));
+    ShapeSpec& shape = shapes.back();
+    // An expression block takes its length and its expression, nothing else.
+    const bool fits = shape.equation ? key == "f" || field == ParamField::Data : key != "f";
+    if (!fits) {
+      usage = "key \"" + key + "\" does not apply to " +
+              (shape.equation ? std::string("eq") : "this shape");
+      return false;
+    }
+    if (key == "f") shape.expression = token.substr(eq + 1);
+    else shape.values.emplace_back(*field, token.substr(eq + 1));
   }
   if (shapes.empty()) {
     usage = "no shape given";
     return false;
   }
-  return true;
+  return equationDone();
 }
 
 bool ResolveValues(const ShapeSpec& spec, ShapeValues& out, std::string& bad) {

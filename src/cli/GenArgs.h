@@ -1,7 +1,8 @@
 #pragma once
 // The blocks of "gen": SHAPE [key=value ...] repeated. Syntax faults (an unknown shape or
 // key, a key before the first shape, a key without "=") are usage errors; values are
-// checked separately against the ranges of the Set Parameters fields.
+// checked separately against the ranges of the Set Parameters fields. The shape "eq" is a
+// block from an expression: "eq [len=N] f=EXPR", EXPR one word.
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,6 +16,8 @@ namespace averoz::cli {
 struct ShapeSpec {
   WaveKind kind = kNone;
   std::vector<std::pair<ParamField, std::string>> values;  // as typed, in order
+  bool equation = false;   // "eq" (kind stays kNone)
+  std::string expression;  // its f=, as typed
 };
 
 // False with the reason in usage.
