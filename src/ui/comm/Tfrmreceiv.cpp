@@ -7,6 +7,7 @@
 #include "core/comm/Protocol.h"
 #include "core/comm/ReceiveFlow.h"
 #include "platform/QtSerialLink.h"
+#include "platform/QtTcpLink.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/DocumentWindow.h"
 #include "ui/app/TMainForm.h"
@@ -41,9 +42,12 @@ void Tfrmreceiv::bnOKClick() {
   int result = 0;
   if (cbMethod_->currentIndex() == 0) {
     result = ReceiveViaGpib(gpibTarget(), memory, *this, prompter, words);
-  } else {
+  } else if (cbMethod_->currentIndex() == 1) {
     QtSerialLink link(AppContext::instance().settings());
     result = ReceiveViaSerial(link, serialTarget(), memory, *this, prompter, words);
+  } else {
+    QtTcpLink link;
+    result = ReceiveViaLan(link, lanTarget(), memory, *this, prompter, words);
   }
   if (const auto message = ReceiveResultMessage(result)) {
     prompter.warn(*message);

@@ -8,6 +8,7 @@
 #include "core/comm/ReceiveFlow.h"
 #include "core/comm/SendFlow.h"
 #include "platform/QtSerialLink.h"
+#include "platform/QtTcpLink.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
 #include "ui/files/CenterOn.h"
@@ -57,9 +58,12 @@ void Tfrmtrans::bnOKClick() {
   bool sent = false;
   if (cbMethod_->currentIndex() == 0) {
     sent = SendViaGpib(gpibTarget(), memory, transferPayload_, *this, prompter);
-  } else {
+  } else if (cbMethod_->currentIndex() == 1) {
     QtSerialLink link(AppContext::instance().settings());
     sent = SendViaSerial(link, serialTarget(), memory, transferPayload_, *this, prompter);
+  } else {
+    QtTcpLink link;
+    sent = SendViaLan(link, lanTarget(), memory, transferPayload_, *this, prompter);
   }
   if (sent && cbVerify_->isChecked()) verify(memory);
 }
@@ -70,9 +74,12 @@ void Tfrmtrans::verify(const std::string& memory) {
   bool read = false;
   if (cbMethod_->currentIndex() == 0) {
     read = ReadBackViaGpib(gpibTarget(), memory, *this, prompter, back);
-  } else {
+  } else if (cbMethod_->currentIndex() == 1) {
     QtSerialLink link(AppContext::instance().settings());
     read = ReadBackViaSerial(link, serialTarget(), memory, *this, prompter, back);
+  } else {
+    QtTcpLink link;
+    read = ReadBackViaLan(link, lanTarget(), memory, *this, prompter, back);
   }
   if (!read) return;  // the failure has been shown
   if (const auto mismatch = ReadBackMismatch(transferPayload_, back)) prompter.warn(*mismatch);

@@ -64,7 +64,7 @@ TransferDialog::TransferDialog(TMainForm& main, bool receiving)
   setModal(true);
   cbMethod_ = new QComboBox(this);
   cbMethod_->setObjectName(QStringLiteral("cbMethod"));
-  cbMethod_->addItems({QStringLiteral("GPIB"), QStringLiteral("RS-232C")});
+  cbMethod_->addItems({QStringLiteral("GPIB"), QStringLiteral("RS-232C"), QStringLiteral("LAN")});
   cbblock_ = new QComboBox(this);
   cbblock_->setObjectName(QStringLiteral("cbblock"));
   cbblock_->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
@@ -118,6 +118,8 @@ GpibTarget TransferDialog::gpibTarget() const {
 }
 
 SerialTarget TransferDialog::serialTarget() const { return SerialTargetOf(settings_, timing_); }
+
+LanTarget TransferDialog::lanTarget() const { return LanTargetOf(settings_, timing_); }
 
 void TransferDialog::reject() {
   if (!busy_) QDialog::reject();

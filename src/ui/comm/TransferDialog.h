@@ -28,7 +28,8 @@ class TransferDialog : public QDialog, public TransferPanel {
 
   GpibTarget gpibTarget() const;
   SerialTarget serialTarget() const;
-  // Tests shorten the serial waits.
+  LanTarget lanTarget() const;
+  // Tests shorten the serial (and LAN) waits.
   void setSerialTiming(const SerialTiming& timing) { timing_ = timing; }
 
   // TransferPanel
@@ -43,7 +44,7 @@ class TransferDialog : public QDialog, public TransferPanel {
   void reject() override;
 
  protected:
-  // Runs the transfer of the chosen interface (0 GPIB, 1 RS-232C).
+  // Runs the transfer of the chosen interface (0 GPIB, 1 RS-232C, 2 LAN).
   virtual void bnOKClick() = 0;
   // The messages of the transfer go to the main window's prompter.
   TMainForm& main_;
