@@ -20,6 +20,7 @@
 #include "ui/app/QtPrompter.h"
 #include "ui/app/Tfrmabout.h"
 #include "ui/ppg/TfrmPpg.h"
+#include "ui/spectrum/SpectrumDock.h"
 #include "ui/wave/TfrmWave.h"
 
 // The icons live in a static library: make sure the linker keeps them.
@@ -53,6 +54,8 @@ TMainForm::TMainForm(QWidget* parent)
   // rather than the changes being dropped; the file commands replace it.
   saveHandler_ = [](DocumentWindow& doc) { return doc.isSaved(); };
   InstallCommandRoutes(*this);
+  if (auto* view = findChild<QMenu*>(QStringLiteral("mnView")))
+    InstallSpectrumDock(*this, *mdiArea_, *view);
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
     if (auto* doc = sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr)
       DocumentActivated(*doc);

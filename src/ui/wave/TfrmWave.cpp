@@ -151,6 +151,7 @@ void TfrmWave::DataChanged(int a, int b) {
   pngraph_->RedrawRange(a, b);
   UpdateSavable();
   if (doc_->xCursorOn && IsActive()) ShowCursorReadouts();
+  emit samplesChanged();
 }
 
 void TfrmWave::UpdateSavable() {

@@ -105,6 +105,10 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   const LineTool& lineTool() const { return line_; }
   GraphPointer graphPointer() const { return pointer_; }
 
+ signals:
+  // Some samples changed (an edit, an undo, a preview): what shows the data follows.
+  void samplesChanged();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
