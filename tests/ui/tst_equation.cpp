@@ -11,37 +11,26 @@
 #include <functional>
 #include <memory>
 
-#include "core/wave/EquationHistory.h"
-#include "support/FakePrompter.h"
-#include "ui/app/AppContext.h"
-#include "ui/app/TMainForm.h"
+#include "core/wave/WaveDocFixtures.h"
+#include "support/MainWindowFixture.h"
 #include "ui/wave/TfrmEquation.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/UpDown.h"
 
 using namespace averoz;
+using test::DrawTo;
 
-namespace {
-
-void DrawTo(WaveDoc& doc, int last) {
-  for (int i = 0; i <= last; ++i) {
-    doc.waveData[i] = i % 4096;
-    doc.blockNo[i] = kBlockFree;
-  }
-}
-
-}  // namespace
-
-class TestEquation : public QObject {
+class TestEquation : public QObject, public test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TMainForm> form;
-  TfrmWave* wave = nullptr;
-  test::FakePrompter prompter;
+  class NoFiles : public FileChooser {
+    std::optional<std::string> Open(const OpenDialogRequest&) override { return {}; }
+    std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override { return {}; }
+  } chooser;
   bool shown = false;
 
-  WaveDoc& doc() { return wave->doc(); }
+  WaveDoc& doc() { return qobject_cast<TfrmWave*>(form->activeDocument())->doc(); }
 
   // Opens the dialog through its menu item and runs `act` on it; Cancel closes it should
   // `act` leave it open.
@@ -55,6 +44,7 @@ class TestEquation : public QObject {
       if (dialog->isVisible()) Click(*dialog, "bnCancel");
     });
     form->findChild<QAction*>("mnWaveEq")->trigger();
+    QVERIFY(shown);
   }
 
   static void Click(TfrmEquation& d, const char* name) { d.findChild<QPushButton*>(name)->click(); }
@@ -75,24 +65,8 @@ class TestEquation : public QObject {
   static QString ErrorLine(TfrmEquation& d) { return d.findChild<QLabel*>("lblEqError")->text(); }
 
  private slots:
-  void init() {
-    prompter = test::FakePrompter();
-    AppContext::instance().setLanguage("Japanese");
-    EquationHistory().Save(AppContext::instance().settings());  // no expressions yet
-    form = std::make_unique<TMainForm>();
-    form->setPrompter(&prompter);
-    wave = form->CreateStartupDocument();
-    form->show();
-    QCoreApplication::processEvents();
-  }
-  void cleanup() {
-    form->setSaveHandler([](DocumentWindow& d) {
-      d.setSaved(true);
-      return true;
-    });
-    prompter.answers.assign(40, Answer::No);
-    form.reset();
-  }
+  void init() { Start(chooser); }  // a fresh settings file: no expressions used yet
+  void cleanup() { Stop(); }
 
   void typingPreviewsAndOkWritesOneUnprotectedUndoStep() {
     QAction* item = form->findChild<QAction*>("mnWaveEq");
@@ -114,7 +88,6 @@ class TestEquation : public QObject {
       Click(d, "bnOK");
       QVERIFY(!d.isVisible());
     });
-    QVERIFY(shown);
     const std::vector<std::int32_t> expected = {4095, 4095, 1, 1, 4095, 4095, 1, 1, 4095, 4095, 1, 1};
     QCOMPARE(std::vector<std::int32_t>(doc().waveData.begin(), doc().waveData.begin() + 12),
              expected);
