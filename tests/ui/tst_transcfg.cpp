@@ -4,19 +4,31 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
+#include <system_error>
 
 #include "core/app/Prompter.h"
+#include "core/comm/ComPortMap.h"
 #include "support/TempDir.h"
 #include "ui/app/AppContext.h"
+#include "ui/comm/GpibLibraryField.h"
 #include "ui/comm/TfrmTransCfg.h"
+#include "ui/files/FileChooser.h"
+
+#ifdef NQSIM_GPIB_LIBRARY
+#include "LanServer.h"
+#include "PtySerial.h"
+#include "support/NqsimGpib.h"
+#endif
 
 using namespace averoz;
 
@@ -64,6 +76,49 @@ bool RunDialog(const std::function<void(TfrmTransCfg*)>& act) {
   return stored;
 }
 
+// The open dialog chooses one file and keeps what it was asked.
+struct ChosenFile : FileChooser {
+  std::string file;
+  std::optional<OpenDialogRequest> asked;
+  std::optional<std::string> Open(const OpenDialogRequest& request) override {
+    asked = request;
+    return file;
+  }
+  std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override { return std::nullopt; }
+};
+
+QLineEdit* Field(QWidget* dialog, const char* name) {
+  auto* field = dialog->findChild<QLineEdit*>(name);
+  if (!field) qFatal("no field %s", name);
+  return field;
+}
+
+void TypeOver(QLineEdit* field, const QString& text) {
+  field->setFocus();
+  QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+  if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Delete);
+  else QTest::keyClicks(field, text);
+}
+
+// True when the field shows its text from the first character to the last without scrolling:
+// the cursor moves across the text's full width from Home to End.
+bool ShowsWholeText(QLineEdit* field) {
+  const auto cursor = [field] {
+    field->repaint();  // the field scrolls to its cursor when it paints
+    return field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+  };
+  field->home(false);
+  const int start = cursor().center().x();
+  field->end(false);
+  const QRect end = cursor();
+  const int width = field->fontMetrics().horizontalAdvance(field->text());
+  return end.center().x() - start >= width - 1 && end.right() <= field->contentsRect().right();
+}
+
+QString TestResult(QWidget* dialog) {
+  return dialog->findChild<QPlainTextEdit*>("edTestResult")->toPlainText();
+}
+
 const char* const kAllDefaults =
     "[GPIB]\nAddress=4\nDelim=0\n\n"
     "[TCPIP]\nIPAddress=192.168.0.1\nPortNo=10330\nDelim=1\n\n"
@@ -75,9 +130,18 @@ class TestTransCfg : public QObject {
   Q_OBJECT
 
   RecordingPrompter prompter_;
+#ifdef NQSIM_GPIB_LIBRARY
+  std::unique_ptr<test::NqsimGpib> sim_;
+#endif
 
  private slots:
-  void initTestCase() { AppContext::instance().setPrompter(&prompter_); }
+  void initTestCase() {
+    AppContext::instance().setPrompter(&prompter_);
+#ifdef NQSIM_GPIB_LIBRARY
+    sim_ = std::make_unique<test::NqsimGpib>(NQSIM_GPIB_LIBRARY);
+    QVERIFY(sim_->ok());
+#endif
+  }
 
   void init() {
     std::error_code ec;
@@ -209,7 +273,7 @@ class TestTransCfg : public QObject {
       QCOMPARE(model->item(2, 1)->text(), QStringLiteral("/dev/ttyUSB0"));
       QCOMPARE(model->item(15, 1)->text(), QStringLiteral("/dev/ttyS15"));
       QCOMPARE(port->currentText(), QStringLiteral("COM3"));
-      auto* device = d->findChild<QLabel*>("lblPortDevice");
+      auto* device = d->findChild<QLineEdit*>("edPortDevice");
       QCOMPARE(device->text(), QStringLiteral("/dev/ttyUSB0"));
       port->setCurrentIndex(1);
       QCOMPARE(device->text(), QStringLiteral("/dev/ttyS1"));
@@ -217,6 +281,174 @@ class TestTransCfg : public QObject {
     }));
     QCOMPARE(AppContext::instance().settings().ReadString("RS", "COM3", ""), "/dev/ttyUSB0");
   }
+
+  // The driver library and the device of each COM name are edited in the dialog. OK writes
+  // the ones that changed; a device cleared is the default one again.
+  void libraryAndComDevicesAreEditedAndStored() {
+    test::WriteText(SettingsPath(),
+                    "[GPIB]\nLibrary=/opt/gpib/libold.so\n[RS]\nCOM2=/dev/ttyUSB1\nCOM3=/dev/ttyUSB2\n");
+    ChosenFile chooser;
+    chooser.file = "/opt/gpib/libnew.so.1";
+    QVERIFY(RunDialog([&](TfrmTransCfg* d) {
+      QLineEdit* library = Field(d, "edGpibLibrary");
+      QCOMPARE(library->text(), QStringLiteral("/opt/gpib/libold.so"));
+      d->findChild<GpibLibraryField*>()->setChooser(&chooser);
+      Click(d, "bnGpibLibrary");
+      QVERIFY(chooser.asked);
+      QCOMPARE(chooser.asked->fileName, std::string("/opt/gpib/libold.so"));
+      QCOMPARE(library->text(), QStringLiteral("/opt/gpib/libnew.so.1"));
+
+      QComboBox* port = Combo(d, "cbPort");
+      QLineEdit* device = Field(d, "edPortDevice");
+      port->setCurrentIndex(1);
+      TypeOver(device, QStringLiteral("/dev/ttyACM0"));
+      port->setCurrentIndex(2);
+      QCOMPARE(device->text(), QStringLiteral("/dev/ttyUSB2"));
+      TypeOver(device, QString());
+      port->setCurrentIndex(4);
+      TypeOver(device, QString());  // already the default: nothing to store
+      port->setCurrentIndex(1);
+      QCOMPARE(device->text(), QStringLiteral("/dev/ttyACM0"));  // the edit stays with COM2
+      Click(d, "bnOK");
+    }));
+    const IniFile& ini = AppContext::instance().settings();
+    QCOMPARE(ini.ReadString("GPIB", "Library", "?"), "/opt/gpib/libnew.so.1");
+    QCOMPARE(ini.ReadString("RS", "COM2", "?"), "/dev/ttyACM0");
+    QCOMPARE(ini.ReadString("RS", "COM3", "?"), "");
+    QCOMPARE(ComDevicePath(ini, 3), "/dev/ttyS2");
+    QCOMPARE(ini.ReadString("RS", "COM5", "?"), "?");
+    QCOMPARE(ini.ReadString("RS", "COM1", "?"), "?");
+
+    // Blank is the default library; Cancel keeps what was stored.
+    QVERIFY(!RunDialog([](TfrmTransCfg* d) {
+      TypeOver(Field(d, "edGpibLibrary"), QString());
+      TypeOver(Field(d, "edPortDevice"), QStringLiteral("/dev/ttyUSB9"));
+      Click(d, "bnCancel");
+    }));
+    QCOMPARE(ini.ReadString("GPIB", "Library", "?"), "/opt/gpib/libnew.so.1");
+    QVERIFY(RunDialog([](TfrmTransCfg* d) {
+      TypeOver(Field(d, "edGpibLibrary"), QString());
+      Click(d, "bnOK");
+    }));
+    QCOMPARE(ini.ReadString("GPIB", "Library", "?"), "");
+  }
+
+  // A long adapter path is seen whole, and choosing another port or typing a longer one
+  // leaves the dialog at its size.
+  void longDevicePathIsShownWhole() {
+    const QString longPath = QStringLiteral(
+        "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10KQ7X3-if00-port0");
+    test::WriteText(SettingsPath(), "[RS]\nPort=0\nCOM3=" + longPath.toStdString() + "\n");
+    QVERIFY(!RunDialog([&](TfrmTransCfg* d) {
+      const QSize size = d->size();
+      QComboBox* port = Combo(d, "cbPort");
+      QLineEdit* device = Field(d, "edPortDevice");
+      QVERIFY(ShowsWholeText(device));  // /dev/ttyS0
+      port->setCurrentIndex(2);
+      QCOMPARE(device->text(), longPath);
+      QVERIFY(ShowsWholeText(device));
+      TypeOver(device, longPath + QStringLiteral("-and-then-some-more"));
+      port->setCurrentIndex(0);
+      QCoreApplication::processEvents();
+      QCOMPARE(d->size(), size);
+      Click(d, "bnCancel");
+    }));
+  }
+
+#ifdef NQSIM_GPIB_LIBRARY
+  // Test asks the simulated instrument over GPIB with the library typed in the field, not yet
+  // stored, and shows its identity line.
+  void testShowsTheIdentityOverGpib() {
+    sim_->reset();
+    QVERIFY(!RunDialog([](TfrmTransCfg* d) {
+      TypeOver(Field(d, "edGpibLibrary"), QStringLiteral(NQSIM_GPIB_LIBRARY));
+      QCOMPARE(Combo(d, "cbTestMethod")->currentText(), QStringLiteral("GPIB"));
+      Click(d, "bnTest");
+      QCOMPARE(TestResult(d), QStringLiteral("NQSIM,NQ-2000,0,1.00"));
+      Click(d, "bnCancel");
+    }));
+    QVERIFY(!std::filesystem::exists(SettingsPath()));
+  }
+
+  // Over RS-232C, the interface the transfers last used: the simulator on a pseudo-terminal
+  // behind COM1, typed in as COM1's device.
+  void testShowsTheIdentityOverRs232c() {
+    std::optional<nqsim::PtySerial> line;
+    try {
+      line.emplace();
+    } catch (const std::system_error& e) {
+      QSKIP(e.what());
+    }
+    line->setIdentity("NQSIM,NQ-2000,000,1.000");  // the 23 characters the read asks for
+    test::WriteText(SettingsPath(), "[Trans]\nInterface=1\n");
+    QVERIFY(!RunDialog([&](TfrmTransCfg* d) {
+      QCOMPARE(Combo(d, "cbTestMethod")->currentText(), QStringLiteral("RS-232C"));
+      TypeOver(Field(d, "edPortDevice"), QString::fromStdString(line->slavePath()));
+      Click(d, "bnTest");
+      QCOMPARE(TestResult(d), QStringLiteral("NQSIM,NQ-2000,000,1.000"));
+      Click(d, "bnCancel");
+    }));
+  }
+
+  // Over the LAN, to the simulator on a loopback port stored as the instrument's address.
+  void testShowsTheIdentityOverLan() {
+    std::optional<nqsim::LanServer> server;
+    try {
+      server.emplace();
+    } catch (const std::system_error& e) {
+      QSKIP(e.what());
+    }
+    test::WriteText(SettingsPath(), "[TCPIP]\nIPAddress=127.0.0.1\nPortNo=" +
+                                        std::to_string(server->port()) + "\nDelim=1\n");
+    QVERIFY(!RunDialog([](TfrmTransCfg* d) {
+      Combo(d, "cbTestMethod")->setCurrentIndex(2);
+      QCOMPARE(Combo(d, "cbTestMethod")->currentText(), QStringLiteral("LAN"));
+      Click(d, "bnTest");
+      QCOMPARE(TestResult(d), QStringLiteral("NQSIM,NQ-2000,0,1.00"));
+      Click(d, "bnCancel");
+    }));
+  }
+
+  void testShowsTheFailure_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<QString>("device");  // empty: GPIB
+    QTest::addColumn<QString>("shown");
+    const QString sim = QStringLiteral(NQSIM_GPIB_LIBRARY);
+    const AppContext& app = AppContext::instance();
+    QTest::newRow("no library") << "none" << "/nonexistent/libgpib-none.so" << ""
+                                << app.text(GPMSG(1));
+    QTest::newRow("silent instrument") << "silent" << sim << "" << app.text(GPMSG(4));
+    QTest::newRow("refused identity") << "one_field_idn" << sim << "" << app.text(ERRMSG(20));
+    QTest::newRow("no serial device") << "none" << sim << "/nonexistent/ttyNONE"
+                                      << "/nonexistent/ttyNONE";
+  }
+
+  // The failure's message comes in the result field, the dialog keeps its size.
+  void testShowsTheFailure() {
+    QFETCH(QString, fault);
+    QFETCH(QString, library);
+    QFETCH(QString, device);
+    QFETCH(QString, shown);
+    sim_->reset();
+    QCOMPARE(sim_->fault(fault.toLatin1().constData()), 0);
+    QVERIFY(!RunDialog([&](TfrmTransCfg* d) {
+      const QSize size = d->size();
+      TypeOver(Field(d, "edGpibLibrary"), library);
+      if (!device.isEmpty()) {
+        TypeOver(Field(d, "edPortDevice"), device);
+        Combo(d, "cbTestMethod")->setCurrentIndex(1);
+      }
+      Click(d, "bnTest");
+      const QString result = TestResult(d);
+      QVERIFY2(result.contains(shown), qPrintable(result));
+      QVERIFY(d->findChild<QPushButton*>("bnTest")->isEnabled());
+      QCoreApplication::processEvents();
+      QCOMPARE(d->size(), size);
+      Click(d, "bnCancel");
+    }));
+  }
+#endif
 
   void failedWriteIsShownOnce() {
     // A folder where the settings file should be: it reads as empty and cannot be written.

@@ -4,17 +4,16 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardItemModel>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "core/app/general.h"
-#include "core/comm/ComPortMap.h"
+#include "core/comm/Protocol.h"
 #include "ui/app/AppContext.h"
+#include "ui/comm/GpibLibraryField.h"
+#include "ui/comm/InterfaceTest.h"
+#include "ui/comm/PortDeviceField.h"
 
 namespace averoz {
 
@@ -61,27 +60,17 @@ TfrmTransCfg::TfrmTransCfg(QWidget* parent)
   auto* gpib = new QFormLayout(gbGPIB_);
   gpib->addRow(QStringLiteral("Address"), cbAdr_);
   gpib->addRow(QStringLiteral("Delimitter"), cbDel_);
+  gpibLibrary_ = new GpibLibraryField(gbGPIB_);
+  gpibLibrary_->setObjectName(QStringLiteral("GpibLibrary"));
+  gpib->addRow(QStringLiteral("Library"), gpibLibrary_);
 
   gbRS_ = Group(QStringLiteral("gbRS"), QStringLiteral("RS-232C"), this);
-  // The port list shows each COM name with the device it opens; the chosen item's text
-  // stays the bare COM name.
-  ports_ = new QStandardItemModel(kComPortCount, 2, this);
-  for (int i = 0; i < kComPortCount; ++i)
-    ports_->setItem(i, 0, new QStandardItem(QStringLiteral("COM%1").arg(i + 1)));
   cbPort_ = new QComboBox(gbRS_);
   cbPort_->setObjectName(QStringLiteral("cbPort"));
-  cbPort_->setModel(ports_);
-  auto* portView = new QTreeView(cbPort_);
-  portView->setHeaderHidden(true);
-  portView->setRootIsDecorated(false);
-  portView->setAllColumnsShowFocus(true);
-  portView->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  cbPort_->setView(portView);
-  lblPortDevice_ = new QLabel(gbRS_);
-  lblPortDevice_->setObjectName(QStringLiteral("lblPortDevice"));
+  portDevice_ = new PortDeviceField(*cbPort_, gbRS_);
   auto* portRow = new QHBoxLayout;
   portRow->addWidget(cbPort_);
-  portRow->addWidget(lblPortDevice_, 1);
+  portRow->addWidget(portDevice_, 1);
   cbRate_ = List(QStringLiteral("cbRate"),
                  {QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
                   QStringLiteral("9600"), QStringLiteral("19200")},
@@ -119,7 +108,8 @@ TfrmTransCfg::TfrmTransCfg(QWidget* parent)
   bnCancel_->setObjectName(QStringLiteral("bnCancel"));
   connect(bnOK_, &QPushButton::clicked, this, &QDialog::accept);
   connect(bnCancel_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(cbPort_, &QComboBox::currentIndexChanged, this, &TfrmTransCfg::showPortDevice);
+  test_ = new InterfaceTest([this] { return interfaceSetup(); }, this);
+  test_->setObjectName(QStringLiteral("InterfaceTest"));
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -129,6 +119,7 @@ TfrmTransCfg::TfrmTransCfg(QWidget* parent)
   top->addWidget(gbGPIB_);
   top->addWidget(gbRS_);
   top->addWidget(gbLAN_);
+  top->addWidget(test_);
   top->addLayout(buttons);
   top->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -148,8 +139,8 @@ void TfrmTransCfg::setVisible(bool visible) {
 void TfrmTransCfg::FormShow() {
   const IniFile& settings = AppContext::instance().settings();
   loaded_ = LoadTransferSettings(settings);
-  for (int i = 0; i < kComPortCount; ++i)
-    ports_->setItem(i, 1, new QStandardItem(QString::fromStdString(ComDevicePath(settings, i + 1))));
+  gpibLibrary_->load(settings);
+  portDevice_->load(settings);
 
   Select(cbAdr_, loaded_.gpibAddress);
   Select(cbDel_, loaded_.gpibDelim);
@@ -164,10 +155,9 @@ void TfrmTransCfg::FormShow() {
   meIpaddress_->setText(QString::fromStdString(MaskIPv4(loaded_.ipAddress)));
   edPort_->setText(QString::number(loaded_.lanPort));
   Select(cbLANdel_, loaded_.lanDelim);
-  showPortDevice();
 }
 
-bool TfrmTransCfg::SaveSettings() {
+TransferSettings TfrmTransCfg::shownValues() const {
   TransferSettings values = loaded_;
   values.gpibAddress = cbAdr_->currentIndex();
   values.gpibDelim = cbDel_->currentIndex();
@@ -182,14 +172,26 @@ bool TfrmTransCfg::SaveSettings() {
   values.rsDelim = cbDelRs_->currentIndex();
   values.rsStopbit = cbStopbit_->currentIndex();
   values.rsParity = cbParity_->currentIndex();
-  // One write sequence: the first key that cannot be written is reported and ends it.
-  return WriteSetting([&](IniFile& settings) { WriteTransferSettings(settings, values); });
+  // A list without a selection keeps the delimiter of the last load, as a transfer would.
+  values.gpibDelimiter = DelimiterFor(values.gpibDelim).value_or(loaded_.gpibDelimiter);
+  values.rsDelimiter = DelimiterFor(values.rsDelim).value_or(loaded_.rsDelimiter);
+  return values;
 }
 
-void TfrmTransCfg::showPortDevice() {
-  const int row = cbPort_->currentIndex();
-  const QStandardItem* device = row < 0 ? nullptr : ports_->item(row, 1);
-  lblPortDevice_->setText(device ? device->text() : QString());
+bool TfrmTransCfg::SaveSettings() {
+  const TransferSettings values = shownValues();
+  // One write sequence: the first key that cannot be written is reported and ends it. The
+  // library and the COM devices follow the dialog's own keys.
+  return WriteSetting([&](IniFile& settings) {
+    WriteTransferSettings(settings, values);
+    gpibLibrary_->save(settings);
+    portDevice_->save(settings);
+  });
+}
+
+InterfaceSetup TfrmTransCfg::interfaceSetup() const {
+  return InterfaceSetup{shownValues(), gpibLibrary_->library(),
+                        [this](int com) { return portDevice_->devicePath(com); }};
 }
 
 }  // namespace averoz

@@ -8,12 +8,15 @@
 
 class QComboBox;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
-class QStandardItemModel;
 
 namespace averoz {
+
+class GpibLibraryField;
+class InterfaceTest;
+class PortDeviceField;
+struct InterfaceSetup;
 
 class TfrmTransCfg : public QDialog {
   Q_OBJECT
@@ -36,15 +39,17 @@ class TfrmTransCfg : public QDialog {
   void setVisible(bool visible) override;
 
  private:
-  void showPortDevice();
+  // The settings as the controls show them, unsaved edits included.
+  TransferSettings shownValues() const;
+  InterfaceSetup interfaceSetup() const;
 
   QGroupBox* gbGPIB_;
   QComboBox* cbAdr_;
   QComboBox* cbDel_;
+  GpibLibraryField* gpibLibrary_;
   QGroupBox* gbRS_;
   QComboBox* cbPort_;
-  QStandardItemModel* ports_;  // COM name and its device, side by side in the list
-  QLabel* lblPortDevice_;
+  PortDeviceField* portDevice_;  // the device of the chosen COM name, editable
   QComboBox* cbRate_;
   QComboBox* cbParity_;
   QComboBox* cbDatabit_;
@@ -56,6 +61,7 @@ class TfrmTransCfg : public QDialog {
   QComboBox* cbLANdel_;
   QPushButton* bnOK_;
   QPushButton* bnCancel_;
+  InterfaceTest* test_;
   // What the last show loaded: the values no control holds (BoardID, ModelNumber).
   TransferSettings loaded_;
 };

@@ -15,6 +15,7 @@
 #include "core/comm/Gpib.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
+#include "ui/comm/InterfaceChoice.h"
 
 namespace averoz {
 namespace {
@@ -64,7 +65,7 @@ TransferDialog::TransferDialog(TMainForm& main, bool receiving)
   setModal(true);
   cbMethod_ = new QComboBox(this);
   cbMethod_->setObjectName(QStringLiteral("cbMethod"));
-  cbMethod_->addItems({QStringLiteral("GPIB"), QStringLiteral("RS-232C"), QStringLiteral("LAN")});
+  cbMethod_->addItems(TransferInterfaces());
   cbblock_ = new QComboBox(this);
   cbblock_->setObjectName(QStringLiteral("cbblock"));
   cbblock_->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
@@ -105,6 +106,8 @@ TransferDialog::TransferDialog(TMainForm& main, bool receiving)
   connect(bnOK_, &QPushButton::clicked, this, [this] { bnOKClick(); });
   connect(bnCancel_, &QPushButton::clicked, this, &QDialog::reject);
   connect(bnAbort_, &QPushButton::clicked, this, [this] { bnAbortClick(); });
+  // After every interface has its item: the stored choice may be any of them.
+  RememberInterfaceChoice(*cbMethod_);
 }
 
 void TransferDialog::FormShow() {
