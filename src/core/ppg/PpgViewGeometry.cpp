@@ -38,7 +38,9 @@ int PpgViewGeometry::visibleWidth() const {
 }
 
 bool PpgZoom::Request(const PpgViewGeometry& view, int direction, int ax, int ay) {
-  const bool moves = StepZoomIndex(view.zoomIndex, direction, kPpgLastZoomIndex) != view.zoomIndex;
+  // Leaving the fitted ratio for the table is a move even where the index stays.
+  const bool moves =
+      view.fitting() || StepZoom(view.zoomIndex, {}, kPpgZoomTable, direction) != view.zoomIndex;
   if (!anim_.Request(moves, direction > 0, ax, ay, view.viewWidth, view.viewHeight))
     return false;
   direction_ = direction;
@@ -47,7 +49,8 @@ bool PpgZoom::Request(const PpgViewGeometry& view, int direction, int ax, int ay
 
 void PpgZoom::Apply(PpgViewGeometry& view) {
   const ZoomRatio old = view.zoom();
-  view.zoomIndex = StepZoomIndex(view.zoomIndex, direction_, kPpgLastZoomIndex);
+  view.zoomIndex = StepZoom(view.zoomIndex, view.fit, kPpgZoomTable, direction_);
+  view.LeaveFit();
   wantX_ = ZoomScroll(view.scrollX, anim_.cx(), old, view.zoom());
   view.scrollX = std::max(0, wantX_);
   anim_.Applied();

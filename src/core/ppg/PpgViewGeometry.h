@@ -6,6 +6,7 @@
 // left edge.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "core/view/CursorRules.h"
 #include "core/view/ScrollRange.h"
 #include "core/view/ZoomAnimation.h"
+#include "core/view/ZoomFit.h"
 #include "core/ppg/PpgDoc.h"
 
 namespace averoz {
@@ -63,8 +65,14 @@ struct PpgViewGeometry {
   int scrollX = 0;
   int viewWidth = 0;  // client size of the picture
   int viewHeight = 0;
+  // While the view fits its window: the addresses per pixel that show the whole pattern in
+  // it, in place of the table entry.
+  std::optional<ZoomRatio> fit;
 
-  ZoomRatio zoom() const { return kPpgZoomTable[std::size_t(zoomIndex)]; }
+  bool fitting() const { return fit.has_value(); }
+  void FitToView() { fit = FitRatio(dataLen, viewWidth); }
+  void LeaveFit() { fit.reset(); }
+  ZoomRatio zoom() const { return fit ? *fit : kPpgZoomTable[std::size_t(zoomIndex)]; }
   // Addresses per pixel.
   double zoomX() const { return zoom().value(); }
   // More than one address per pixel: the traces are drawn column by column.
@@ -107,7 +115,8 @@ class PpgZoom {
   bool Request(const PpgViewGeometry& view, int direction, int ax, int ay);
   ZoomRect Tick() { return anim_.Tick(); }
   bool finished() const { return anim_.finished(); }
-  // The new step; scrollX keeps the address under the anchor in place, not below 0.
+  // The new step (from the fitted ratio, which it leaves, while the view fits its window);
+  // scrollX keeps the address under the anchor in place, not below 0.
   void Apply(PpgViewGeometry& view);
   void LimitShown() { anim_.LimitShown(); }
 
@@ -122,9 +131,14 @@ class PpgZoom {
   int wantX_ = 0;
 };
 
-// The steps of "Max" (to 0.04 addresses per pixel) and "All" (back to 20).
-inline int MaxDirection(const PpgViewGeometry& v) { return v.zoomIndex; }
-inline int AllDirection(const PpgViewGeometry& v) { return v.zoomIndex - kPpgInitialZoomIndex; }
+// The steps of "Max" (to 0.04 addresses per pixel) and "All" (back to 20), from the table
+// index or from the fitted ratio.
+inline int MaxDirection(const PpgViewGeometry& v) {
+  return StepToward(v.zoomIndex, v.fit, kPpgZoomTable, 0);
+}
+inline int AllDirection(const PpgViewGeometry& v) {
+  return StepToward(v.zoomIndex, v.fit, kPpgZoomTable, kPpgInitialZoomIndex);
+}
 
 // Fits scrollX to the content (0..contentWidth - viewWidth) and says how the bar looks.
 inline ScrollBarState FitPpgScroll(PpgViewGeometry& v) {

@@ -9,7 +9,7 @@ std::vector<AxisLabel> XAxisLabels(const ViewGeometry& view, const WaveScale& sc
   std::vector<AxisLabel> labels;
   for (const int d : VisibleGridLines(kGridStepX, view.contentWidth(), view.scrollX,
                                      view.viewWidth)) {
-    int index = d * view.zoomX();
+    int index = UnitsAt(d, view.ratioX());
     if (index == view.dataLen) index -= 1;  // the last line names the last sample
     labels.push_back(XLabelAt(d, FormatNumber(scale.IndexToX(index)), graphLeft, view.scrollX));
   }
@@ -22,7 +22,7 @@ std::vector<AxisLabel> YAxisLabels(const ViewGeometry& view, const WaveScale& sc
   const int height = view.contentHeight();
   for (int y = 0; y <= height; y += kGridStepY) {
     if (y < view.scrollY || y > view.scrollY + view.viewHeight) continue;
-    int code = (height - y) * view.zoomY();
+    int code = UnitsAt(height - y, view.ratioY());
     if (y == 0) code -= 1;  // the top line names code 4095
     AxisLabel label;
     label.text = FormatNumber(scale.CodeToY(code)).substr(0, kYLabelChars);

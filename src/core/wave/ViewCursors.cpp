@@ -26,8 +26,8 @@ bool IsXField(CursorField f) {
 
 void PlaceInitialXCursors(WaveDoc& doc, const ViewGeometry& v) {
   const int w = VisibleThird(v.scrollX, v.viewWidth, v.contentWidth());
-  const CursorPair p = DistinctCursors((w + v.scrollX) * v.zoomX(),
-                                       (2 * w + v.scrollX) * v.zoomX(), doc.dataLen - 1);
+  const CursorPair p = DistinctCursors(UnitsAt(w + v.scrollX, v.ratioX()),
+                                       UnitsAt(2 * w + v.scrollX, v.ratioX()), doc.dataLen - 1);
   doc.csrX1 = p.first;
   doc.csrX2 = p.second;
 }
@@ -35,7 +35,8 @@ void PlaceInitialXCursors(WaveDoc& doc, const ViewGeometry& v) {
 void PlaceInitialYCursors(WaveDoc& doc, const ViewGeometry& v) {
   const int h = VisibleThird(v.scrollY, v.viewHeight, v.contentHeight());
   const int top = v.contentHeight() - v.scrollY;
-  const CursorPair p = DistinctCursors((top - 2 * h) * v.zoomY(), (top - h) * v.zoomY(), kMaxCode);
+  const CursorPair p = DistinctCursors(UnitsAt(top - 2 * h, v.ratioY()),
+                                       UnitsAt(top - h, v.ratioY()), kMaxCode);
   doc.csrY1 = p.first;
   doc.csrY2 = p.second;
 }

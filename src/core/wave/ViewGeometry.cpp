@@ -5,11 +5,11 @@
 namespace averoz {
 
 int ViewGeometry::IndexAt(int x) const {
-  return std::min((x + scrollX) * zoomX(), dataLen - 1);
+  return std::min(UnitsAt(x + scrollX, ratioX()), dataLen - 1);
 }
 
 int ViewGeometry::CodeAt(int y) const {
-  return std::clamp((contentHeight() - y - scrollY) * zoomY(), 0, kCodeCount - 1);
+  return std::clamp(UnitsAt(contentHeight() - y - scrollY, ratioY()), 0, kCodeCount - 1);
 }
 
 }  // namespace averoz

@@ -22,7 +22,8 @@ class ViewZoom {
   // the window calls Apply.
   ZoomRect Tick() { return anim_.Tick(); }
   bool finished() const { return anim_.finished(); }
-  // Applies the pending step: the indices move and the scroll offsets keep the data under
+  // Applies the pending step (from the fitted ratios, which it leaves, while the view fits
+  // its window): the indices move and the scroll offsets keep the data under
   // the centre in place (not below 0; the scroll bars limit them further). Back to idle.
   void Apply(ViewGeometry& view);
   // The limit label's 1000 ms are over.
@@ -42,14 +43,14 @@ class ViewZoom {
 };
 
 // The step of the "Max" button (divisors 1 and 1) and of the "All" button (back to 32 and
-// 16) from the view's indices.
+// 16) from the view's indices, or from its fitted ratios.
 inline void MaxStep(const ViewGeometry& v, int& dx, int& dy) {
-  dx = v.zoomXIdx;
-  dy = v.zoomYIdx;
+  dx = StepToward(v.zoomXIdx, v.fitX, kZoomXRatios, 0);
+  dy = StepToward(v.zoomYIdx, v.fitY, kZoomYRatios, 0);
 }
 inline void AllStep(const ViewGeometry& v, int& dx, int& dy) {
-  dx = v.zoomXIdx - kInitialZoomXIdx;
-  dy = v.zoomYIdx - kInitialZoomYIdx;
+  dx = StepToward(v.zoomXIdx, v.fitX, kZoomXRatios, kInitialZoomXIdx);
+  dy = StepToward(v.zoomYIdx, v.fitY, kZoomYRatios, kInitialZoomYIdx);
 }
 
 }  // namespace averoz

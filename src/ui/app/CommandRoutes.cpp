@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "ui/app/BrowserRoutes.h"
+#include "ui/app/FitToWindow.h"
 #include "ui/app/TMainForm.h"
 #include "ui/comm/TfrmTransCfg.h"
 #include "ui/comm/TransferCommands.h"
@@ -110,6 +111,7 @@ void InstallCommandRoutes(TMainForm& main) {
   main.setAppCommandHandler("mnFileImportSignal", FileImportSignalExecute);
   InstallFileCommands(main);
   InstallBrowserRoutes(main);
+  InstallFitToWindow(main);
 }
 
 }  // namespace averoz

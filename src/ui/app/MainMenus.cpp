@@ -163,6 +163,10 @@ void TMainForm::CreateMenus() {
     }
     RouteToDocument(a);
   }
+  // Fit to Window: a view toggle of the waveform and pattern windows (FitToWindow.h).
+  QAction* fit = AddAction("ZoomFit1", "Fit to Window", "Fit to Window");
+  fit->setIcon(icon("zoomfit"));
+  fit->setCheckable(true);
   action("PalleteSelect1")->setChecked(true);
   for (const char* name : {"CursorX", "CursorY", "PalletePpgautoinv1"}) action(name)->setCheckable(true);
   for (const char* name : {"PalletePpgHi1", "PalletePpgLo1", "PalletePpgClk1", "PalletePpgCtr1",
@@ -246,6 +250,7 @@ void TMainForm::CreateMenus() {
   line->setCheckable(true);
   line->setChecked(true);
   connect(line, &QAction::triggered, this, &TMainForm::mnViewLineClick);
+  runs(view, "mnViewFit", "Fit to Window(&F)", "ZoomFit1");
   view->addSeparator();
   runs(view, "mnViewSelMode", "Select Mode(&S)", "PalleteSelect1");
   view->addSeparator();

@@ -155,6 +155,7 @@ void TMainForm::CreateToolBars() {
   QToolBar* zoom = toolBars_.value("tbzm");
   AddToolButton(zoom, "bnzmax", action("ZoomMax1"));
   AddToolButton(zoom, "bnzall", action("ZoomAll1"));
+  AddToolButton(zoom, "bnzfit", action("ZoomFit1"));
   AddField(zoom, "pnzx", QStringLiteral("X  1/"), "edzx", "udzx", 40);
   AddField(zoom, "pnzy", QStringLiteral("Y  1/"), "edzy", "udzy", 40);
   findChild<QScrollBar*>("udzx")->setRange(0, 6);

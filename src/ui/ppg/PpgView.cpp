@@ -140,6 +140,11 @@ void PpgView::Relayout() {
   geom_.viewWidth = client.width();
   geom_.viewHeight = client.height();
   renderer_.Resize(client.width(), client.height());
+  if (geom_.fitting()) {
+    geom_.FitToView();
+    AfterZoom();  // the ratio follows the size
+    return;
+  }
   FitScrollBar();
   RedrawAll();
 }

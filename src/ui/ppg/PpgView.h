@@ -76,6 +76,10 @@ class PpgView : public QWidget, public PpgDocListener {
   void ZoomStep(int direction);  // `udzx`, centred
   void ZoomMax();                // `bnzmax`: to 0.04 addresses per pixel
   void ZoomAll();                // `bnzall`: back to 20; "done" when already there
+  // "Fit to Window": while on, the pattern fills the picture's width at whatever ratio that
+  // takes, on every resize; a zoom request leaves it.
+  void SetFitToWindow(bool on);
+  bool fitToWindow() const { return geom_.fitting(); }
   // Runs the rest of a running animation at once.
   void FinishZoom();
   const PpgZoom& zoomState() const { return zoom_; }
@@ -151,6 +155,8 @@ class PpgView : public QWidget, public PpgDocListener {
   void Relayout();
   void FitScrollBar();
   void ApplyZoom();
+  // After the ratio changed: scroll bar, markers, pens, picture, read-outs.
+  void AfterZoom();
   void LimitTick();
   void MarkerTick();
   void ShowZoomRect(const ZoomRect& r);

@@ -67,12 +67,21 @@ void PpgView::ApplyZoom() {
   // Where the offset was held (at 0 or at the content's end) the data under the anchor
   // moved; a pointer that asked for the zoom follows it.
   const int moved = zoom_.wantedScrollX() - geom_.scrollX;
+  AfterZoom();
+  if (zoomFromMouse_ && moved != 0) QCursor::setPos(QCursor::pos() + QPoint(moved, 0));
+  zoomFromMouse_ = false;
+}
+
+void PpgView::SetFitToWindow(bool on) {
+  if (SwitchFit(geom_, on)) AfterZoom();
+}
+
+void PpgView::AfterZoom() {
+  FitScrollBar();
   HideMarkers();
   // The pens work only at one address per pixel or less.
   if (IsPenMode(doc_.editMode) && geom_.columnsHoldSeveral()) SetEditMode(kEditSelect);
   RedrawAll();
-  if (zoomFromMouse_ && moved != 0) QCursor::setPos(QCursor::pos() + QPoint(moved, 0));
-  zoomFromMouse_ = false;
   if (clip_.active()) Confine();
   emit zoomChanged();
 }

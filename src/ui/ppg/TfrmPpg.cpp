@@ -10,9 +10,11 @@
 #include "core/wave/ViewColors.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/DocumentHost.h"
+#include "ui/app/FitToWindow.h"
 #include "ui/app/ToolBarBinding.h"
 #include "ui/ppg/PpgCommands.h"
 #include "ui/ppg/PpgView.h"
+#include "ui/view/KeyScroll.h"
 
 namespace averoz {
 
@@ -58,6 +60,7 @@ TfrmPpg::TfrmPpg(DocumentHost* host)
   });
   connect(view_, &PpgView::chViewRequested, this, [this] { RunChView(*this->host(), *this); });
   LoadColors();
+  view_->SetFitToWindow(FitToWindowChosen());
 }
 
 TfrmPpg::~TfrmPpg() {
@@ -110,6 +113,7 @@ void TfrmPpg::keyPressEvent(QKeyEvent* event) {
     if (QAction* browse = host()->action(QStringLiteral("DataBrows1"))) browse->trigger();
     return;
   }
+  if (ScrollByKey(*event, view_->hScrollBar())) return;
   DocumentWindow::keyPressEvent(event);
 }
 

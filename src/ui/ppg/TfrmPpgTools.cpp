@@ -9,6 +9,7 @@
 #include "core/app/general.h"
 #include "core/ppg/PpgViewGeometry.h"
 #include "ui/app/DocumentHost.h"
+#include "ui/app/FitToWindow.h"
 #include "ui/app/ReadoutFields.h"
 #include "ui/app/ToolBarBinding.h"
 #include "ui/ppg/PpgCommands.h"
@@ -129,6 +130,7 @@ void TfrmPpg::ShowZoomReadouts() {
   const PpgViewGeometry& g = view_->geom();
   SetReadout(host()->control<QLineEdit>(QStringLiteral("edzx")), QString::number(g.zoomX()));
   SetReadoutBar(host()->control<QScrollBar>(QStringLiteral("udzx")), 0, kPpgLastZoomIndex, g.zoomIndex);
+  ShowFitCheck(*host(), g.fitting());
 }
 
 void TfrmPpg::ShowCursorReadouts() {

@@ -9,6 +9,7 @@
 #include "core/wave/AxisLabels.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/DocumentHost.h"
+#include "ui/app/FitToWindow.h"
 #include "ui/view/ViewParts.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveView.h"
@@ -34,6 +35,7 @@ TfrmWave::TfrmWave(DocumentHost* mainForm, int docKind)
 
   pngraph_ = new WaveView(*doc_, this);
   pngraph_->mousepad()->setHandler(this);
+  if (FitToWindowChosen()) pngraph_->geom().FitToView();  // the first layout sizes it
   selStart_ = new StartMark(this);
   tmlimiterace_ = new QTimer(this);
   tmlimiterace_->setObjectName(QStringLiteral("tmlimiterace"));

@@ -71,6 +71,10 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   void bnzmaxClick();
   void bnzallClick();
   const ViewZoom& zoomState() const { return zoom_; }
+  // "Fit to Window": while on, the document fills the graph at whatever ratios that takes,
+  // on every resize; a zoom request leaves it.
+  void SetFitToWindow(bool on);
+  bool fitToWindow() const;
   // Runs the animation to its end at once (tests and benchmarks do not wait for timers).
   void FinishZoom();
 

@@ -8,6 +8,7 @@
 #include "core/app/Prompter.h"
 #include "core/app/general.h"
 #include "ui/app/DocumentHost.h"
+#include "ui/view/KeyScroll.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveGenerateAction.h"
@@ -240,7 +241,7 @@ void TfrmWave::keyPressEvent(QKeyEvent* event) {
     Call(waveViewHooks().fillBrowser, *this);
   } else if (event->key() == Qt::Key_Escape && doc_->editMode == 3) {
     CancelLine();
-  } else {
+  } else if (!ScrollByKey(*event, pngraph_->hScrollBar(), pngraph_->vScrollBar())) {
     DocumentWindow::keyPressEvent(event);
   }
 }

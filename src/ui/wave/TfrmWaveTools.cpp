@@ -10,6 +10,7 @@
 #include "core/app/Prompter.h"
 #include "core/app/general.h"
 #include "ui/app/DocumentHost.h"
+#include "ui/app/FitToWindow.h"
 #include "ui/app/ReadoutFields.h"
 #include "ui/app/ToolBarBinding.h"
 #include "ui/wave/TfrmWave.h"
@@ -188,6 +189,7 @@ void TfrmWave::ShowZoomReadouts() {
   SetReadout(Control<QLineEdit>("edzy"), QString::number(g.zoomY()));
   SetReadoutBar(Control<QScrollBar>("udzx"), 0, int(kZoomXTable.size()) - 1, g.zoomXIdx);
   SetReadoutBar(Control<QScrollBar>("udzy"), 0, int(kZoomYTable.size()) - 1, g.zoomYIdx);
+  ShowFitCheck(*host(), g.fitting());
 }
 
 void TfrmWave::ShowCursorReadouts() {

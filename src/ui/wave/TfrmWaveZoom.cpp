@@ -23,6 +23,12 @@ void TfrmWave::ZoomRequest(int dx, int dy, int cx, int cy, bool fromMouse) {
 
 void TfrmWave::FinishZoom() { zoomRunner_.RunToEnd(); }
 
+void TfrmWave::SetFitToWindow(bool on) {
+  if (SwitchFit(pngraph_->geom(), on)) AfterViewChange();
+}
+
+bool TfrmWave::fitToWindow() const { return pngraph_->geom().fitting(); }
+
 void TfrmWave::ApplyZoom() {
   ViewGeometry& g = pngraph_->geom();
   zoom_.Apply(g);
@@ -48,7 +54,7 @@ void TfrmWave::bnzallClick() {
   const ViewGeometry& g = pngraph_->geom();
   AllStep(g, dx, dy);
   const int cx = RoundDiv(g.viewWidth, 2), cy = RoundDiv(g.viewHeight, 2);
-  if (dx == 0 && dy == 0) {
+  if (dx == 0 && dy == 0 && !g.fitting()) {
     // Already the whole document: the label says so instead of "limit".
     pngraph_->ShowLimit(QStringLiteral("done"), cx, cy);
     tmlimiterace_->start();

@@ -101,9 +101,10 @@ QRect WaveRenderer::DrawRange(const WaveDoc& doc, const ViewGeometry& view, int 
   DrawGrid(view, clip);
   // Every line that reaches into the columns is drawn again: from a sample whose column
   // lies left of them to one whose column lies right of them.
-  const int z = view.zoomX();
-  const int from = std::max(0, (clip.left() + view.scrollX - 1) * z - z);
-  const int to = std::min(doc.dataLen - 1, (clip.right() + view.scrollX + 2) * z);
+  const ZoomRatio z = view.ratioX();
+  const int perColumn = int((z.num + z.den - 1) / z.den);  // samples a column holds, at least 1
+  const int from = std::max(0, UnitsAt(clip.left() + view.scrollX - 1, z) - perColumn);
+  const int to = std::min(doc.dataLen - 1, UnitsAt(clip.right() + view.scrollX + 2, z));
   DrawCurve(doc, view, from, to, clip);
   return clip;
 }

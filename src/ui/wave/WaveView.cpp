@@ -77,6 +77,7 @@ void WaveView::Relayout() {
   geom_.viewWidth = client.width();
   geom_.viewHeight = client.height();
   renderer_.Resize(client.width(), client.height());
+  if (geom_.fitting()) geom_.FitToView();  // the ratios follow the size
   FitScrollBars();
   RedrawAll();
 }

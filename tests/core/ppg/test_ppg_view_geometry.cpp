@@ -270,5 +270,20 @@ TEST(PpgPen, LevelByModeAndAlt) {
   EXPECT_FALSE(IsPenMode(kEditCursor));
 }
 
+TEST(PpgZoom, FittedViewFillsItAndAnyRequestLeavesIt) {
+  PpgViewGeometry v = View(8);
+  v.viewWidth = 1001;
+  v.FitToView();
+  EXPECT_EQ(v.contentWidth(), 1000);
+  EXPECT_EQ(v.AddressAt(1000), v.dataLen - 1);
+  EXPECT_EQ(AllDirection(v), 0);  // 16.384 per pixel: 20 is the entry at least as coarse
+  PpgZoom zoom;
+  ASSERT_TRUE(zoom.Request(v, AllDirection(v), 500, 10));  // not "done": it leaves the fit
+  while (!zoom.finished()) zoom.Tick();
+  zoom.Apply(v);
+  EXPECT_FALSE(v.fitting());
+  EXPECT_EQ(v.zoomIndex, kPpgInitialZoomIndex);
+}
+
 }  // namespace
 }  // namespace averoz

@@ -147,3 +147,46 @@ TEST(AxisLabels, TextsAndPlaces) {
   scale.rescaleYMin = -12345.678;
   EXPECT_EQ(YAxisLabels(v, scale, 30)[8].text, "-12345.");  // cut to 7 characters
 }
+
+// Fit to Window: the whole document in the view at free ratios; the first zoom request
+// leaves them for a table entry and keeps the sample under its centre.
+TEST(ViewZoom, FittedViewFillsItAndLeavesForTheTable) {
+  ViewGeometry v = View(801, 257);
+  v.FitToView();
+  EXPECT_EQ(v.contentWidth(), 800);
+  EXPECT_EQ(v.contentHeight(), 256);
+  EXPECT_DOUBLE_EQ(v.zoomX(), 16384.0 / 800);
+  EXPECT_EQ(v.IndexAt(800), 16383);
+  EXPECT_EQ(v.ContentY(0), 256);  // code 0 on the last row
+  EXPECT_EQ(v.CodeAt(128), 2048);
+
+  struct Case {
+    int width, dx;
+    bool max, all;
+    int zoomXIdx;
+  } cases[] = {
+      {801, +1, false, false, 4},   // 20.48 per pixel: in to 16
+      {801, -1, false, false, 5},   // out to 32
+      {801, 0, false, false, 5},    // the other axis only: the entry that still shows it all
+      {801, 0, true, false, 0},     // Max
+      {801, 0, false, true, 5},     // All, although 32 is the entry that stays
+      {20001, +1, false, false, 0}, // finer than the table: both ways land on its end
+      {20001, -1, false, false, 0},
+      {101, +1, false, false, 6},   // coarser than the table
+      {101, -1, false, false, 6},
+  };
+  for (const Case& c : cases) {
+    ViewGeometry g = View(c.width, 257);
+    g.FitToView();
+    int dx = c.dx, dy = 0;
+    if (c.max) MaxStep(g, dx, dy);
+    if (c.all) AllStep(g, dx, dy);
+    const int centre = g.IndexAt(c.width / 2);
+    ASSERT_TRUE(Zoom(g, dx, dy, c.width / 2, 100)) << c.width << " " << c.dx;
+    EXPECT_FALSE(g.fitting());
+    EXPECT_EQ(g.zoomXIdx, c.zoomXIdx) << c.width << " " << c.dx;
+    if (g.scrollX > 0 && g.scrollX + g.viewWidth < g.contentWidth()) {
+      EXPECT_NEAR(g.IndexAt(c.width / 2), centre, g.zoomX()) << c.width << " " << c.dx;
+    }
+  }
+}
