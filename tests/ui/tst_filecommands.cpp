@@ -26,6 +26,7 @@
 #include "core/files/WaveFile.h"
 #include "core/wave/ParamDialog.h"
 #include "support/FakePrompter.h"
+#include "support/JapaneseSettings.h"
 #include "support/TempDir.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
@@ -172,11 +173,7 @@ class TestFileCommands : public QObject {
 
   std::string file(const std::string& name) const { return dir->file(name); }
 
-  void writeIni(const QByteArray& text) {
-    QFile f(iniPath);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-  }
+  void writeIni(const QByteArray& text) { QVERIFY(test::WriteJapaneseSettings(iniPath, text)); }
 
   TfrmWave* active() const { return qobject_cast<TfrmWave*>(form->activeDocument()); }
   TfrmWave* startup() const { return qobject_cast<TfrmWave*>(form->documents().first()); }
@@ -203,7 +200,7 @@ class TestFileCommands : public QObject {
 
  private slots:
   void init() {
-    QFile::remove(iniPath);
+    test::WriteJapaneseSettings(iniPath);
     dir = std::make_unique<test::TempDir>();
     prompter = PointerWatchingPrompter();
     chooser = ScriptedChooser();
@@ -382,21 +379,24 @@ class TestFileCommands : public QObject {
 
   void importShowsPreviewAndStatus() {
     const std::string path = file("data.txt");
-    test::WriteText(path, "Time,Value\n0,10\n1,20\n2,x\n\n\n# end\n");
+    test::WriteText(path, "Time,Value\n0,10\n1,9999\n2,x\n\n\n# end\n");
     prompter.answers = {Answer::Yes};
     open(path);
     QCOMPARE(preview.shown.size(), std::size_t(1));
-    QCOMPARE(preview.shown[0], (std::vector<std::string>{"Time,Value", "0,10", "1,20", "2,x", "",
+    QCOMPARE(preview.shown[0], (std::vector<std::string>{"Time,Value", "0,10", "1,9999", "2,x", "",
                                                          ""}));
     QCOMPARE(prompter.ids(), std::vector<MessageId>{ERRMSG(14)});
     Tfrminfo& status = FileServices::of(*form).statusWindow();
     QVERIFY(status.isVisible());
+    // After the count: 9999 was limited to 4095; the header, two empty lines and the
+    // comment were skipped.
     QCOMPARE(status.text(), QString("無効なデータです。値０としました。 (4行2列→アドレス:5)\n"
-                                    "5個のデータを読み込みました。"));
+                                    "5個のデータを読み込みました。\n"
+                                    "0～4095 に制限した値: 1個、読み飛ばした行: 4行"));
     QCOMPARE(Captions(*form), QStringList{"data"});
     QVERIFY(active()->fileName().isEmpty());
     // The invalid cell at address 5 is past the last valid one: the count is 5.
-    const std::vector<std::int32_t> want{0, 1, 2, 10, 20};
+    const std::vector<std::int32_t> want{0, 1, 2, 10, 4095};
     for (std::size_t i = 0; i < want.size(); ++i) QCOMPARE(active()->doc().waveData[i], want[i]);
     QCOMPARE(active()->doc().lastDrawn(), 4);
     QVERIFY(recent()[0].empty());  // only binary files enter the list

@@ -103,4 +103,13 @@ CommandOutcome EditSelectAll(WaveDoc& doc) {
   return CommandOutcome::Done;
 }
 
+CommandOutcome EditUnprotectAll(WaveDoc& doc) {
+  const int last = doc.lastDrawn();
+  if (!doc.AnyProtected(0, last)) return CommandOutcome::NotRun;
+  doc.SaveUndo();
+  doc.UnprotectAll();
+  doc.NotifyDataChanged(0, last);
+  return CommandOutcome::Done;
+}
+
 }  // namespace averoz

@@ -43,5 +43,8 @@ CommandOutcome EditClear(WaveDoc& doc, Prompter& prompter);
 CommandOutcome EditClearAll(WaveDoc& doc, Prompter& prompter);
 // Select mode; the drawn samples become the selection (none for an empty waveform).
 CommandOutcome EditSelectAll(WaveDoc& doc);
+// Every protected block becomes unprotected samples, as one undo step. The samples and the
+// saved state stay (protection is not part of the files). NotRun when nothing is protected.
+CommandOutcome EditUnprotectAll(WaveDoc& doc);
 
 }  // namespace averoz

@@ -104,6 +104,8 @@ void InstallCommandRoutes(TMainForm& main) {
   OnWave(main, "mnMathYfit", mnMathYfitClick);
   OnWave(main, "mnMathResize", mnMathResizeClick);
   OnWave(main, "pmResize", mnMathResizeClick);
+  OnWave(main, "pmEditBlock", pmEditBlockClick);
+  OnWave(main, "mnEditUnprotectAll", mnEditUnprotectAllClick);
 
   main.setAppCommandHandler("mnTransConfig", [](TMainForm& m) { TfrmTransCfg::Execute(&m); });
   main.setCommandHandler("mnTransSend", mnTransSendClick);

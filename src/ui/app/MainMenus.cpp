@@ -237,6 +237,9 @@ void TMainForm::CreateMenus() {
   edit->addActions({action("EditClear1"), action("EditClearAll1")});
   edit->addSeparator();
   edit->addAction(action("EditSelectAll1"));
+  // Protection without Alt+click, which many window managers take for themselves.
+  edit->addSeparator();
+  RouteToDocument(item(edit, "mnEditUnprotectAll", "Unprotect All"));
 
   // ---- View ----------------------------------------------------------------------------------
   QMenu* view = menu("mnView", "View(&V)");
@@ -391,6 +394,8 @@ void TMainForm::CreateMenus() {
   popup->addSeparator();
   RouteToDocument(item(popup, "pmResize", "Resize"));
   action("pmResize")->setVisible(false);
+  popup->addSeparator();
+  RouteToDocument(item(popup, "pmEditBlock", "Edit Block…"));  // what Alt+click does
 }
 
 // The fixed window commands followed by one checkable entry per open document.

@@ -60,6 +60,7 @@ void TMainForm::ApplyDocumentLayout(const DocumentWindow& document) {
     SetToolWidgetVisible(*this, name, w);
   for (const char* name : {"pnX1ValP", "pnX2ValP", "pnsY"}) SetToolWidgetVisible(*this, name, !w);
   action("mnViewPair")->setVisible(!w);
+  for (const char* name : {"mnEditUnprotectAll", "pmEditBlock"}) action(name)->setVisible(w);
   action("N19")->setVisible(!w);
   if (w) SetToolWidgetVisible(*this, "pnsetVal", false);
   const bool savable = !w || document.hasData();

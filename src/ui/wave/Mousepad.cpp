@@ -30,4 +30,8 @@ void Mousepad::enterEvent(QEnterEvent*) {
   if (handler_) handler_->MousepadMouseEnter();
 }
 
+void Mousepad::leaveEvent(QEvent*) {
+  if (handler_) handler_->MousepadMouseLeave();
+}
+
 }  // namespace averoz

@@ -13,6 +13,7 @@ class MousepadHandler {
   virtual void MousepadMouseUp(QMouseEvent* event) = 0;
   virtual void MousepadDblClick(QMouseEvent* event) = 0;
   virtual void MousepadMouseEnter() = 0;
+  virtual void MousepadMouseLeave() {}
 };
 
 class Mousepad : public QWidget {
@@ -27,6 +28,7 @@ class Mousepad : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   MousepadHandler* handler_ = nullptr;

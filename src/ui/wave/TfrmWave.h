@@ -104,6 +104,9 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   void MousepadMouseUp(QMouseEvent* event) override;
   void MousepadDblClick(QMouseEvent* event) override;
   void MousepadMouseEnter() override;
+  void MousepadMouseLeave() override;
+  // The pop-up's "Edit Block…": at the point the menu was opened, what Alt+click does.
+  void EditBlockAtPopupPoint();
   // Esc in line mode: the pending line goes.
   void CancelLine();
   const LineTool& lineTool() const { return line_; }
@@ -136,6 +139,8 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   void Confine();
   void Release();
   void AltEdit(int index);
+  // Says in the status bar why the tool wrote nothing (nothing for an empty refusal).
+  void ShowRefusal(const std::optional<StrokeRefusal>& refusal);
   void EndStrokes();
   // The pointer position held inside the confinement rectangle while a drag holds it.
   QPoint ClampToContent(QPoint pos);
@@ -167,6 +172,7 @@ class TfrmWave : public DocumentWindow, public WaveDocListener, public MousepadH
   LineTool line_;
   PointerClip clip_;
   GraphPointer pointer_ = GraphPointer::Arrow;
+  int popupIndex_ = -1;  // sample under the last right click; -1 outside the content
 };
 
 }  // namespace averoz

@@ -9,6 +9,7 @@
 #include "core/app/general.h"
 #include "ui/app/DocumentHost.h"
 #include "ui/view/KeyScroll.h"
+#include "ui/wave/GraphNotes.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveCommands.h"
 #include "ui/wave/WaveGenerateAction.h"
@@ -68,6 +69,9 @@ void TfrmWave::MousepadMouseDown(QMouseEvent* event) {
   WaveDoc& doc = *doc_;
 
   if (button == Qt::RightButton) {
+    popupIndex_ = inside ? index : -1;
+    if (QAction* edit = host()->action(QStringLiteral("pmEditBlock")))
+      edit->setEnabled(inside && doc.waveData[std::size_t(index)] >= 0);
     if (doc.editMode == 3 && line_.pending()) CancelLine();
     if (doc.editMode == 0 && (mods & Qt::AltModifier)) AltEdit(index);
     if (!(mods & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)))
@@ -77,6 +81,7 @@ void TfrmWave::MousepadMouseDown(QMouseEvent* event) {
   }
   if (button != Qt::LeftButton) return;
 
+  ShowStrokeNote(*host(), {});  // a new press: the last refusal is history
   buttonDown_ = true;
   switch (doc.editMode) {
     case 0:
@@ -91,15 +96,26 @@ void TfrmWave::MousepadMouseDown(QMouseEvent* event) {
       if (grabbed_ != GrabbedCursor::None) Confine();
       break;
     case 2:
-      if (!inside || !stroke_.Begin(doc, {index, code})) buttonDown_ = false;
-      else Confine();
+      if (!inside) {
+        buttonDown_ = false;
+        ShowStrokeNote(*host(), OutsideText(QStringLiteral("Freehand")));
+      } else if (!stroke_.Begin(doc, {index, code})) {
+        buttonDown_ = false;
+        ShowRefusal(stroke_.refusal());
+      } else {
+        Confine();
+      }
       break;
     case 3: {
-      if (!inside) break;
+      if (!inside) {
+        ShowStrokeNote(*host(), OutsideText(QStringLiteral("Line")));
+        break;
+      }
       const bool wasPending = line_.pending();
       // The band goes before the line is written, so the redraw finds a clean picture.
       if (wasPending && !IsProtectedAt(doc, index)) pngraph_->EraseBand();
       const bool ended = line_.Click(doc, {index, code}, pos.x() + g.scrollX == 0);
+      ShowRefusal(line_.refusal());
       if (ended) {
         pngraph_->ForgetBand();
         Release();
@@ -124,6 +140,16 @@ void TfrmWave::MousepadDblClick(QMouseEvent* event) {
   doc_->SelectRun(pngraph_->geom().IndexAt(std::max(pos.x(), 0)));
 }
 
+void TfrmWave::EditBlockAtPopupPoint() {
+  if (popupIndex_ >= 0) AltEdit(popupIndex_);
+}
+
+void TfrmWave::ShowRefusal(const std::optional<StrokeRefusal>& refusal) {
+  if (!refusal) return;
+  const QString tool = doc_->editMode == 3 ? QStringLiteral("Line") : QStringLiteral("Freehand");
+  ShowStrokeNote(*host(), RefusalText(*doc_, tool, *refusal));
+}
+
 void TfrmWave::AltEdit(int index) {
   buttonDown_ = false;
   Release();
@@ -142,7 +168,11 @@ void TfrmWave::ShowPointerReadouts(QPoint pos) {
   if (!IsActive()) return;
   host()->prompter().status(kGraphHint);
   const ViewGeometry& g = pngraph_->geom();
-  if (!g.InsideContent(pos.x(), pos.y()) || pos.x() < 0 || pos.y() < 0) return;
+  if (!g.InsideContent(pos.x(), pos.y()) || pos.x() < 0 || pos.y() < 0) {
+    ShowBlockNote(*host(), {});
+    return;
+  }
+  ShowBlockNote(*host(), DescribeSample(*doc_, g.IndexAt(pos.x())));
   const WaveScale s = doc_->Scale();
   if (auto* cx = Control<QLineEdit>("edcx"))
     cx->setText(QString::fromStdString(FormatNumber(s.IndexToX(g.IndexAt(pos.x())))));
@@ -179,7 +209,10 @@ void TfrmWave::MousepadMouseMove(QMouseEvent* event) {
     case 2:
       if (buttonDown_ && inside && stroke_.active()) {
         stroke_.Move(doc, {index, code});
-        if (!stroke_.active()) buttonDown_ = false;  // a protected sample ended it
+        if (!stroke_.active()) {  // a protected sample ended it
+          buttonDown_ = false;
+          ShowRefusal(stroke_.refusal());
+        }
       }
       break;
     case 3:
@@ -215,6 +248,10 @@ void TfrmWave::MousepadMouseUp(QMouseEvent* event) {
 void TfrmWave::MousepadMouseEnter() {
   if (IsActive() && PasteAvailableOnMouseEnter(*host()))
     if (QAction* paste = host()->action(QStringLiteral("EditPaste1"))) paste->setEnabled(true);
+}
+
+void TfrmWave::MousepadMouseLeave() {
+  if (IsActive()) ShowBlockNote(*host(), {});
 }
 
 void TfrmWave::CancelLine() {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QObject>
 
+#include "core/app/Prompter.h"
 #include "core/wave/WaveCombine.h"
 #include "core/wave/WaveEditCommands.h"
 #include "core/wave/WaveMath.h"
@@ -102,6 +103,13 @@ void EditSelectAll1Execute(DocumentHost& mainForm, TfrmWave& wave) {
 }
 
 void bnselresClick(DocumentHost&, TfrmWave& wave) { wave.doc().ResetSelection(); }
+
+void mnEditUnprotectAllClick(DocumentHost& mainForm, TfrmWave& wave) {
+  if (EditUnprotectAll(wave.doc()) == CommandOutcome::NotRun)
+    mainForm.prompter().status("Unprotect All: no block is protected");
+}
+
+void pmEditBlockClick(DocumentHost&, TfrmWave& wave) { wave.EditBlockAtPopupPoint(); }
 
 // ---- Math --------------------------------------------------------------------------------
 

@@ -28,6 +28,10 @@ void EditClear1Execute(DocumentHost& mainForm, TfrmWave& wave);
 void EditClearAll1Execute(DocumentHost& mainForm, TfrmWave& wave);
 void EditSelectAll1Execute(DocumentHost& mainForm, TfrmWave& wave);
 void bnselresClick(DocumentHost& mainForm, TfrmWave& wave);
+// Edit ▸ Unprotect All (one undo step); says so in the status bar when nothing is protected.
+void mnEditUnprotectAllClick(DocumentHost& mainForm, TfrmWave& wave);
+// The pop-up's "Edit Block…" at the point it was opened.
+void pmEditBlockClick(DocumentHost& mainForm, TfrmWave& wave);
 
 // ---- Math --------------------------------------------------------------------------------
 void mnMathInvertClick(DocumentHost& mainForm, TfrmWave& wave);
