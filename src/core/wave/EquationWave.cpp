@@ -133,7 +133,12 @@ std::optional<EquationProblem> Equation::Evaluate(std::int32_t len,
   for (std::int32_t k = 0; k < count; ++k) {
     impl_->x = k;
     impl_->t = double(k) / len;
-    const double v = impl_->parser.Eval();
+    double v = 0;
+    try {
+      v = impl_->parser.Eval();
+    } catch (const mu::Parser::exception_type& e) {  // not expected once compiled
+      return EquationProblem{0, "Sample x = " + std::to_string(k) + ": " + e.GetMsg()};
+    }
     if (!std::isfinite(v))
       return EquationProblem{0, "Sample x = " + std::to_string(k) + " gives " +
                                     (std::isnan(v) ? "NaN" : "infinity")};
