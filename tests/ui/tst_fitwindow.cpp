@@ -11,9 +11,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "support/FakePrompter.h"
+#include "support/MainWindowFixture.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
+#include "ui/files/FileChooser.h"
 #include "ui/ppg/PpgView.h"
 #include "ui/ppg/TfrmPpg.h"
 #include "ui/wave/TfrmWave.h"
@@ -24,6 +25,12 @@ using namespace averoz;
 namespace {
 
 enum Kind { kWave, kPattern };
+
+class NoFiles : public FileChooser {
+ public:
+  std::optional<std::string> Open(const OpenDialogRequest&) override { return {}; }
+  std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override { return {}; }
+};
 
 // What the tests need of either kind of window: the view's size and zoom, its bar, its
 // picture, and a finished zoom.
@@ -59,21 +66,12 @@ struct Shown {
 
 }  // namespace
 
-class TestFitWindow : public QObject {
+class TestFitWindow : public QObject, public test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  std::unique_ptr<TMainForm> form;
-  test::FakePrompter prompter;
+  NoFiles chooser;
 
-  void StartForm() {
-    prompter = test::FakePrompter();
-    form = std::make_unique<TMainForm>();
-    form->setPrompter(&prompter);
-    form->resize(1000, 760);
-    form->show();
-    QCoreApplication::processEvents();
-  }
   Shown Open(Kind kind) {
     Shown s;
     if (kind == kWave) s.window = form->FileNewMod1Execute();
@@ -91,19 +89,11 @@ class TestFitWindow : public QObject {
 
  private slots:
   void init() {
-    QFile::remove(AppContext::settingsPath());
-    AppContext::instance().setLanguage("Japanese");
-    StartForm();
+    Start(chooser);
+    form->resize(1000, 760);
+    QCoreApplication::processEvents();
   }
-  void cleanup() {
-    form->setSaveHandler([](DocumentWindow& d) {
-      d.setSaved(true);
-      return true;
-    });
-    prompter.answers.assign(40, Answer::No);
-    form.reset();
-    QFile::remove(AppContext::settingsPath());
-  }
+  void cleanup() { Stop(); }
 
   void kinds_data() {
     QTest::addColumn<int>("kind");
@@ -191,17 +181,20 @@ class TestFitWindow : public QObject {
   // fitted, the button checked.
   void choiceIsRemembered() {
     QTest::mouseClick(FitButton(), Qt::LeftButton);
-    QFile ini(AppContext::settingsPath());
+    QFile ini(iniPath);
     QVERIFY(ini.open(QIODevice::ReadOnly));
     const QByteArray text = ini.readAll();
     QVERIFY2(text.contains("[View]") && text.contains("FitToWindow=1"), text.constData());
     ini.close();
 
-    cleanup();
+    Stop();
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write(text);
     ini.close();
-    StartForm();
+    form = std::make_unique<TMainForm>();  // the new main window reads the file
+    form->setPrompter(&prompter);
+    form->show();
+    QCoreApplication::processEvents();
     QVERIFY(FitButton()->isChecked());
     for (Kind kind : {kWave, kPattern}) {
       const Shown s = Open(kind);
