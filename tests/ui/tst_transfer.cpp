@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -96,12 +97,14 @@ class BoxWatcher : public QObject {
     connect(&timer_, &QTimer::timeout, this, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         texts.push_back(box->text());
+        if (seen) seen();
         box->accept();
       }
     });
     timer_.start();
   }
   QStringList texts;
+  std::function<void()> seen;  // looks around while a box is up
 
  private:
   QTimer timer_;
@@ -147,6 +150,19 @@ class TestTransfer : public QObject {
     return *wave;
   }
 
+  // A main window as the program starts it, with the scripted prompter and chooser.
+  void StartForm() {
+    if (form)
+      for (DocumentWindow* doc : form->documents()) doc->setSaved(true);
+    form.reset();
+    form = std::make_unique<TMainForm>();
+    form->setPrompter(&prompter);
+    FileServices::of(*form).setChooser(&chooser);
+    form->CreateStartupDocument();
+    form->show();
+    QCoreApplication::processEvents();
+  }
+
  private slots:
   void initTestCase() {
 #ifndef NQSIM_GPIB_LIBRARY
@@ -164,12 +180,7 @@ class TestTransfer : public QObject {
 #endif
     prompter = test::FakePrompter();
     chooser = ScriptedChooser();
-    form = std::make_unique<TMainForm>();
-    form->setPrompter(&prompter);
-    FileServices::of(*form).setChooser(&chooser);
-    form->CreateStartupDocument();
-    form->show();
-    QCoreApplication::processEvents();
+    StartForm();
   }
 
   void cleanup() {
@@ -306,7 +317,10 @@ class TestTransfer : public QObject {
       QCOMPARE(Child<QPushButton>(d, "bnOK")->text(), QStringLiteral("Receive"));
       Child<QComboBox>(d, "cbblock")->setCurrentIndex(1);
       Child<QPushButton>(d, "bnOK")->click();
+      // The dialog stays in front of the new window: the status bar says where it went.
+      QCOMPARE(form->statusBar()->currentMessage(), QStringLiteral("Memory 1 received in pcwav002"));
       Child<QPushButton>(d, "bnOK")->click();
+      QCOMPARE(form->statusBar()->currentMessage(), QStringLiteral("Memory 1 received in pcwav003"));
       QVERIFY(d.isVisible());  // stays open for the next memory
     });
     QAction* receive = form->action(QStringLiteral("mnTransReceive"));
@@ -458,6 +472,56 @@ class TestTransfer : public QObject {
     QVERIFY(prompter.shown[0].message.suffix.find("Address 1234 holds 4096") != std::string::npos);
     QCOMPARE(form->documentCount(), 1);
     QCOMPARE(form->documents().front()->caption(), QStringLiteral("pcwav001"));
+  }
+
+  // The final box of a send, confirmed or refused, finds the dialog without the status text
+  // of the confirmation ("Setting up ..."): the transfer is over by then.
+  void finalBoxFindsNoStaleStatusText() {
+    form->setPrompter(nullptr);  // the real message boxes
+    QVERIFY(sim->inject("ack_refused", 4) == 0);  // the second send's final acknowledgement
+    SavedWave(13);
+    QLabel* info = Tfrmtrans::of(*form).findChild<QLabel*>(QStringLiteral("lblinfo"));
+    QStringList statusUnderBox;
+    BoxWatcher boxes;
+    boxes.seen = [&] { statusUnderBox << (info->isVisible() ? info->text() : QString()); };
+    ModalScript script([](QDialog& d) {
+      Child<QPushButton>(d, "bnOK")->click();
+      Child<QPushButton>(d, "bnOK")->click();
+    });
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(script.ran());
+    QCOMPARE(boxes.texts, (QStringList{AppContext::instance().text(IMFMSG(14)),
+                                       AppContext::instance().text(ERRMSG(21))}));
+    QCOMPARE(statusUnderBox, (QStringList{QString(), QString()}));
+  }
+
+  // The interface chosen in either dialog is the one both show after a restart; nothing
+  // stored, or an interface the list does not have, leaves GPIB.
+  void chosenInterfaceSurvivesARestart() {
+    ModalScript choose([](QDialog& d) {
+      auto* method = Child<QComboBox>(d, "cbMethod");
+      method->setFocus();
+      QTest::keyClick(method, Qt::Key_Down);
+      QCOMPARE(method->currentText(), QStringLiteral("RS-232C"));
+    });
+    form->RunFileCommand(QStringLiteral("mnTransReceive"));
+    QVERIFY(choose.ran());
+    QCOMPARE(AppContext::instance().settings().ReadInteger("Trans", "Interface", -1), 1);
+
+    const auto shown = [this] {
+      StartForm();
+      SavedWave(14);
+      QStringList texts;
+      const auto method = [&](QDialog& d) { texts << Child<QComboBox>(d, "cbMethod")->currentText(); };
+      ModalScript send(method);
+      form->RunCommand(QStringLiteral("mnTransSend"));
+      ModalScript receive(method);
+      form->RunFileCommand(QStringLiteral("mnTransReceive"));
+      return texts;
+    };
+    QCOMPARE(shown(), (QStringList{"RS-232C", "RS-232C"}));
+    AppContext::instance().settings().WriteInteger("Trans", "Interface", 7);
+    QCOMPARE(shown(), (QStringList{"GPIB", "GPIB"}));
   }
 
   // The driver's status goes under the message on a line of its own.

@@ -20,6 +20,7 @@ using BlockResult = std::function<int(const std::vector<std::uint8_t>&)>;
 // Hands a complete block on, or reports the failed one; then the idle state.
 int Conclude(TransferPanel& panel, Prompter& prompter, const std::vector<std::uint8_t>& received,
              const BlockResult& complete) {
+  panel.showEnded();
   int result = 0;
   if (panel.transferOk) {
     result = complete(received);

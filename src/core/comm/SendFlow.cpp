@@ -37,6 +37,7 @@ void SendPieces(std::span<const std::uint8_t> payload, Interface iface, Transfer
 // The final box and the idle state.
 bool Finish(TransferPanel& panel, Prompter& prompter) {
   const bool ok = panel.transferOk;
+  panel.showEnded();
   Inform(prompter, ok ? IMFMSG(14) : ERRMSG(21));
   panel.transferOk = false;
   panel.showIdle();
@@ -150,6 +151,7 @@ bool SendOverOpenPort(ByteLink& link, const LineTarget& target, std::string_view
     link.setReadTimeout(previous);
   }
   // A block cut short leaves the instrument waiting for the rest of it.
+  panel.showEnded();
   if (blockFailed) prompter.warn(IMFMSG(21));
   return Finish(panel, prompter);
 }

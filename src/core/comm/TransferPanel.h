@@ -21,6 +21,10 @@ class TransferPanel {
   virtual void showTransferring() = 0;
   // Abort disabled, the status text IMFMSG 13, repainted (the final acknowledgement of a send).
   virtual void showConfirming() = 0;
+  // The transfer is over and its final message may come next: the status text of the stage
+  // that has passed goes first, so the message never stands over it. The idle state follows.
+  // A panel without a status text has nothing to do.
+  virtual void showEnded() {}
   // Abort hidden and enabled again, Send enabled, status text hidden, progress 0.
   virtual void showIdle() = 0;
   virtual void setProgressMaximum(int maximum) = 0;

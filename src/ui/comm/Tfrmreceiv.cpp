@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "core/comm/Protocol.h"
 #include "core/comm/ReceiveFlow.h"
@@ -56,8 +57,12 @@ void Tfrmreceiv::bnOKClick() {
     main_.loadSamples.assign(words.begin(), words.end());
     main_.CloseUntouchedStartup();
     // No file holds the received memory yet: closing the document must ask to save it.
-    if (DocumentWindow* doc = main_.OpenDocument(0, QString(), static_cast<int>(kBlockWords)))
+    if (DocumentWindow* doc = main_.OpenDocument(0, QString(), static_cast<int>(kBlockWords))) {
       doc->setSaved(false);
+      // The dialog stays in front: the status bar tells where the memory went.
+      main_.statusBar()->showMessage(QStringLiteral("Memory %1 received in %2")
+                                         .arg(QString::fromStdString(memory), doc->caption()));
+    }
   }
   bnOK_->setEnabled(true);
 }

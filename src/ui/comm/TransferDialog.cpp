@@ -144,6 +144,11 @@ void TransferDialog::showConfirming() {
   repaint();
 }
 
+void TransferDialog::showEnded() {
+  lblinfo_->hide();
+  repaint();
+}
+
 void TransferDialog::showIdle() {
   busy_ = false;
   bnAbort_->setEnabled(true);

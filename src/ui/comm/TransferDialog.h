@@ -35,6 +35,7 @@ class TransferDialog : public QDialog, public TransferPanel {
   // TransferPanel
   void showTransferring() override;
   void showConfirming() override;
+  void showEnded() override;
   void showIdle() override;
   void setProgressMaximum(int maximum) override;
   void setProgress(int position) override;
