@@ -14,6 +14,14 @@ fail() { echo "FAIL: $*" >&2; FAILS=$((FAILS + 1)); }
 
 settings() { printf '%s\n' "$@" > "$WORK/averoz.INI"; }
 
+# expect CODE CMD...: runs the command with stdout in out.txt and stderr in err.txt.
+expect() {
+  want=$1; shift
+  "$CLI" "$@" > out.txt 2> err.txt
+  got=$?
+  [ "$got" -eq "$want" ] || fail "averoz-cli $* gave exit $got, expected $want: $(cat err.txt)"
+}
+
 err_has() { grep -qF -- "$1" err.txt || fail "stderr lacks \"$1\": $(cat err.txt)"; }
 
 # The summary line and the exit status.

@@ -4,14 +4,6 @@
 # usage: cli_test.sh PATH/TO/averoz-cli
 . "$(dirname "$0")/cli_common.sh"
 
-# expect CODE CMD...: runs the command with stdout in out.txt and stderr in err.txt.
-expect() {
-  want=$1; shift
-  "$CLI" "$@" > out.txt 2> err.txt
-  got=$?
-  [ "$got" -eq "$want" ] || fail "averoz-cli $* gave exit $got, expected $want: $(cat err.txt)"
-}
-
 # with_epoch SECONDS TZ CODE CMD...: expect with SOURCE_DATE_EPOCH and TZ set for this run only.
 with_epoch() {
   SOURCE_DATE_EPOCH=$1 TZ=$2

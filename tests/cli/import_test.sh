@@ -3,13 +3,6 @@
 # usage: import_test.sh PATH/TO/averoz-cli
 . "$(dirname "$0")/cli_common.sh"
 
-expect() {
-  want=$1; shift
-  "$CLI" "$@" > out.txt 2> err.txt
-  got=$?
-  [ "$got" -eq "$want" ] || fail "averoz-cli $* gave exit $got, expected $want: $(cat err.txt)"
-}
-
 # codes FILE.awf|.ope EXPECTED...: the first samples of a written file.
 codes() {
   file=$1; shift

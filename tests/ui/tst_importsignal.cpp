@@ -12,19 +12,13 @@
 #include <functional>
 
 #include "support/MainWindowFixture.h"
+#include "support/PickOneChooser.h"
 #include "ui/signal/TfrmImportSignal.h"
 #include "ui/wave/TfrmWave.h"
 
 using namespace averoz;
 
 namespace {
-
-class PickOne : public FileChooser {
- public:
-  std::string path;
-  std::optional<std::string> Open(const OpenDialogRequest&) override { return path; }
-  std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override { return std::nullopt; }
-};
 
 // Types into a field as the user does: select what is there, type, Enter.
 void Retype(QWidget* field, const QString& text) {
@@ -40,7 +34,7 @@ class TestImportSignal : public QObject, public test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  PickOne chooser;
+  test::PickOne chooser;
 
   // Runs File > Import Signal on path; drive gets the dialog while it is up and must close it.
   void importFromMenu(const std::string& path, const std::function<void(TfrmImportSignal&)>& drive) {

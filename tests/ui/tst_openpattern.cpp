@@ -8,6 +8,7 @@
 #include "core/files/AtomicWrite.h"
 #include "core/files/PatternFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/PickOneChooser.h"
 #include "support/TempDir.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/DocumentWindow.h"
@@ -20,13 +21,7 @@ using namespace averoz;
 
 namespace {
 
-// The open dialog picks one path; no save dialog is expected.
-class PickOne : public FileChooser {
- public:
-  std::string path;
-  std::optional<std::string> Open(const OpenDialogRequest&) override { return path; }
-  std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override { return std::nullopt; }
-};
+using test::PickOne;
 
 std::vector<std::uint8_t> PatternImage() {
   std::vector<std::uint8_t> bits(6 * 16384, 0);
