@@ -1,13 +1,14 @@
 #!/bin/sh
 # averoz-cli identify, send and receive against the simulated instrument: over GPIB through
 # the simulated driver library named in the settings, over RS-232C through nqsim-serial on a
-# pseudo-terminal. Faults come from the simulator; Ctrl+C aborts a slow serial transfer.
+# pseudo-terminal, over the LAN through nqsim-serial on a loopback port. Faults come from the
+# simulator; Ctrl+C aborts a slow serial transfer.
 # usage: transfer_test.sh PATH/TO/averoz-cli   (NQSIM_GPIB_LIBRARY and NQSIM_SERIAL set)
 . "$(dirname "$0")/cli_common.sh"
 : "${NQSIM_GPIB_LIBRARY:?the simulated GPIB library}" "${NQSIM_SERIAL:?nqsim-serial}"
-SIM=
+SIM= SIM2=
 stop_sim() { [ -z "$SIM" ] || { kill "$SIM"; wait "$SIM" 2>/dev/null; }; SIM=; }
-trap 'stop_sim; rm -rf "$WORK"' EXIT
+trap 'stop_sim; [ -z "$SIM2" ] || kill "$SIM2"; rm -rf "$WORK"' EXIT
 
 # expect CODE ARGS...: averoz-cli with stdout in out.txt and stderr in err.txt.
 expect() {
@@ -33,7 +34,7 @@ expect 1 identify
 err_has "転送設定をして下さい。"
 expect 2 send wave.awf
 expect 2 send wave.awf --memory 4
-expect 2 send wave.awf --memory 1 --via lan
+expect 2 send wave.awf --memory 1 --via usb
 expect 2 send wave.txt --memory 1
 expect 2 receive out.txt --memory 1
 expect 2 identify --settings missing.ini
@@ -130,6 +131,71 @@ absent bad.awf "serial receive without +1"
 start_sim --fault hash7
 expect 1 receive bad.awf --memory 0 --via serial --settings rs.ini
 absent bad.awf "serial receive of a \"#7\" block"
+
+# A serial block cut short ends only with the receive's 40 s time-out: it waits in the
+# background, beside the LAN cases, on a simulator of its own.
+"$NQSIM_SERIAL" --link "$WORK/tty2" --fault short_block > sim2.txt &
+SIM2=$!
+n=0
+while [ ! -e "$WORK/tty2" ] && [ $n -lt 100 ]; do sleep 0.1; n=$((n + 1)); done
+{ sed "s|^COM1=.*|COM1=$WORK/tty2|" rs.ini; printf '%s\n' '[View]' 'Language=Japanese'; } > rs2.ini
+"$CLI" receive short.awf --memory 0 --via serial --settings rs2.ini > short_out.txt 2> short_err.txt &
+SHORT=$!
+
+# ---- LAN: the simulator on a free loopback port, named in lan.ini --------------------------
+# start_lan [OPTION...]: a fresh simulator; lan.ini points at it.
+start_lan() {
+  stop_sim
+  : > port.txt
+  "$NQSIM_SERIAL" --tcp 0 "$@" > port.txt &
+  SIM=$!
+  n=0
+  while [ ! -s port.txt ] && [ $n -lt 100 ]; do sleep 0.1; n=$((n + 1)); done
+  printf '%s\n' '[View]' 'Language=Japanese' '[GPIB]' 'Address=4' \
+    '[TCPIP]' 'IPAddress=127.0.0.1' "PortNo=$(cat port.txt)" > lan.ini
+}
+start_lan
+expect 0 identify --via lan --settings lan.ini
+[ "$(cat out.txt)" = "NQSIM,NQ-2000,0,1.00" ] || fail "LAN identity printed: $(cat out.txt)"
+expect 0 send wave.awf --memory 2 --via lan --settings lan.ini
+err_has "転送完了しました"
+expect 0 receive lanback.awf --memory 2 --via lan --settings lan.ini
+same_samples lanback.awf wave.awf
+expect 0 send wave.awf --memory 1 --via lan --settings lan.ini --verify
+expect 0 send pat.ppg --memory 3 --via lan --settings lan.ini
+expect 0 send pat.ppg --memory 3 --via lan --settings lan.ini --verify
+start_lan --fault corrupt_store
+expect 0 send wave.awf --memory 0 --via lan --settings lan.ini
+expect 1 send wave.awf --memory 0 --via lan --settings lan.ini --verify
+err_has "address 8192 differs"
+# One fault per step.
+start_lan --fault silent
+expect 1 identify --via lan --settings lan.ini
+err_has "通信エラーです"
+start_lan --fault garbage_idn
+expect 1 send wave.awf --memory 0 --via lan --settings lan.ini
+err_has "この機種には対応していません"
+start_lan --fault no_ack
+expect 1 send wave.awf --memory 0 --via lan --settings lan.ini
+err_has "転送中断または失敗しました"
+for fault in silent garbage_idn no_ack short_block hash7; do
+  start_lan --fault $fault
+  expect 1 receive "lan_$fault.awf" --memory 0 --via lan --settings lan.ini
+  absent "lan_$fault.awf" "LAN receive with $fault"
+done
+# Nobody listening on the port: refused, naming the address.
+stop_sim
+expect 1 identify --via lan --settings lan.ini
+err_has "LAN (127.0.0.1:"
+
+wait "$SHORT"
+got=$?
+[ "$got" -eq 1 ] || fail "serial receive of a short block gave exit $got: $(cat short_err.txt)"
+grep -qF "秒以上待つか" short_err.txt || fail "no wait advice after a short block: $(cat short_err.txt)"
+absent short.awf "serial receive of a short block"
+kill "$SIM2"
+wait "$SIM2" 2>/dev/null
+SIM2=
 
 # ---- Ctrl+C: a block at 1200 bit/s takes minutes; SIGINT aborts it at once --------------------
 # interrupt ARGS...: runs averoz-cli in the background, sends SIGINT once the block is on its
