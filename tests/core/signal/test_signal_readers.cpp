@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/files/WavExport.h"
 #include "core/signal/SignalImport.h"
 #include "core/signal/SignalRead.h"
 #include "core/signal/SignalFiles.h"
@@ -94,6 +95,23 @@ TEST(SignalWav, EveryIntegerWidthAndFloatGiveTheSameLevels) {
     SCOPED_TRACE(c.what);
     const SignalTable t = ParseSignalBytes(c.wav, "x.wav");
     EXPECT_EQ(Codes(t, 0, kPlusMinusOne), (std::vector<std::int32_t>{0, 2048, 3071}));
+  }
+}
+
+TEST(SignalWav, ExportedWaveformComesBackWithinOneCode) {
+  std::vector<std::int32_t> codes(16384);
+  for (std::size_t i = 0; i < codes.size(); ++i) codes[i] = std::int32_t((i * 37) % 4096);
+  std::string error;
+  const Bytes wav = BuildWavImage(codes, 48000, error);
+  ASSERT_EQ(error, "");
+  const SignalTable t = ParseSignalBytes(wav, "export.wav");
+  EXPECT_EQ(t.sampleRate, 48000);
+  for (const CodeMapping& mapping : {CodeMapping{}, kPlusMinusOne}) {
+    SignalImportOptions options;
+    options.mapping = mapping;
+    const std::vector<std::int32_t> back = ImportSignalCodes(t, options);
+    ASSERT_EQ(back.size(), codes.size());
+    for (std::size_t i = 0; i < codes.size(); ++i) ASSERT_LE(std::abs(back[i] - codes[i]), 1) << i;
   }
 }
 
