@@ -245,6 +245,33 @@ class TextReader {
     return false;
   }
 
+  // Some scopes write their settings beside the first samples ("Record Length,2500,,-1e-05,
+  // 0.02"): the lines just above the data whose value columns all hold numbers are data too.
+  // Returns how many header lines were taken.
+  std::size_t TakeNumbersAbove(std::size_t headerLines, const std::vector<std::size_t>& kept) {
+    std::vector<std::vector<double>> above(kept.size());
+    std::vector<double> row(kept.size());
+    std::size_t taken = 0;
+    while (taken < headerLines && !kept.empty() && NumbersAt(lines_[headerLines - 1 - taken], kept, row)) {
+      for (std::size_t k = 0; k < kept.size(); ++k) above[k].push_back(row[k]);
+      ++taken;
+    }
+    for (std::size_t k = 0; k < kept.size() && taken > 0; ++k) {
+      std::vector<double>& values = columns_[kept[k]].values;
+      values.insert(values.begin(), above[k].rbegin(), above[k].rend());
+    }
+    return taken;
+  }
+
+  bool NumbersAt(const TextLine& line, const std::vector<std::size_t>& kept, std::vector<double>& row) {
+    SplitCells(line.text, delimiter_, cells_);
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+      const std::string_view cell = kept[k] < cells_.size() ? Unquote(cells_[kept[k]]) : std::string_view{};
+      if (cell.empty() || !ParseNumber(cell, decimalComma_, row[k]) || !std::isfinite(row[k])) return false;
+    }
+    return true;
+  }
+
   SignalTable Finish(std::size_t headerLines) {
     std::vector<std::size_t> kept;
     for (std::size_t c = 0; c < columns_.size(); ++c) {
@@ -254,6 +281,7 @@ class TextReader {
         FailAt(column.firstEmptyLine, "column " + std::to_string(c + 1) + " has no value");
       kept.push_back(c);
     }
+    headerLines -= TakeNumbersAbove(headerLines, kept);
     std::vector<std::string> titles;
     const bool titled = Titles(headerLines, kept, titles);
     SignalTable table;

@@ -55,6 +55,9 @@ TEST(SignalText, Dialects) {
       {"1,5\n2,6\n10,7\n", 2, {1, 2, 10}, 0, nullptr},
       {"CH1,CH2\n0,5\n1,6\n2,7\n", 2, {0, 1, 2}, 0, nullptr},
       {"3\n+1.5\n-2e+1\n\n", 1, {3, 1.5, -20}, 0, nullptr},
+      // Settings beside the first samples: those lines hold samples too.
+      {"Record Length,4,,0.0,0.25,\nSample Interval,1,,1.0,0.5,\n,,,2.0,0.75,\n,,,3.0,1.0,\n", 1,
+       {0.25, 0.5, 0.75, 1.0}, 1, "Column 4"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
