@@ -23,6 +23,7 @@ QLabel* Note(DocumentHost& host, const char* name) {
   if (auto* note = bar->findChild<QLabel*>(QLatin1String(name))) return note;
   auto* note = new QLabel(bar);
   note->setObjectName(QLatin1String(name));
+  note->setMinimumWidth(1);  // a long note is cut off rather than widening the main window
   bar->addPermanentWidget(note);
   return note;
 }
