@@ -196,6 +196,15 @@ class TestBlockProtection : public QObject {
     QCOMPARE(Note("lblStrokeNote"), QString("Freehand: ") + kProtectedRefusal);
     QCOMPARE(doc().waveData[399], test::CodeAt(399));
     QCOMPARE(doc().blockNo[450], kBlock);
+
+    // Right of the last sample the view is empty: no room to draw.
+    const ViewGeometry& g = wave->view()->geom();
+    const QPoint beyond(g.contentWidth() - g.scrollX + 4, At(0, 2048).y());
+    QVERIFY(beyond.x() < pad->width());
+    QTest::mousePress(pad, Qt::LeftButton, {}, beyond);
+    QTest::mouseRelease(pad, Qt::LeftButton, {}, beyond);
+    QCOMPARE(Note("lblStrokeNote"), QString("Freehand: outside the waveform, no room to draw"));
+    QCOMPARE(doc().lastDrawn(), 999);
   }
 
   void lineRefusalsInTheStatusBar() {
