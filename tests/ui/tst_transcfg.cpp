@@ -37,7 +37,11 @@ namespace {
 // Records the texts shown instead of opening message boxes.
 struct RecordingPrompter : Prompter {
   QStringList shown;
-  Answer ask(const Message&, Buttons, Icon) override { return Answer::Ok; }
+  std::vector<MessageId> asked;
+  Answer ask(const Message& message, Buttons, Icon) override {
+    asked.push_back(message.id);
+    return Answer::Ok;
+  }
   void showText(const std::string& text, Icon) override { shown << QString::fromStdString(text); }
   void status(const std::string&) override {}
   void processEvents() override {}
@@ -161,7 +165,8 @@ class TestTransCfg : public QObject {
       QVERIFY(!(d->windowFlags() & Qt::WindowCloseButtonHint));
       QCOMPARE(d->findChild<QGroupBox*>("gbGPIB")->title(), QStringLiteral("GP-IB"));
       QCOMPARE(d->findChild<QGroupBox*>("gbRS")->title(), QStringLiteral("RS-232C"));
-      QVERIFY(!d->findChild<QGroupBox*>("gbLAN")->isVisible());
+      QCOMPARE(d->findChild<QGroupBox*>("gbLAN")->title(), QStringLiteral("LAN"));
+      QVERIFY(d->findChild<QGroupBox*>("gbLAN")->isVisible());
 
       QCOMPARE(Items(Combo(d, "cbAdr")).size(), 31);
       QCOMPARE(Items(Combo(d, "cbAdr")).back(), QStringLiteral("30"));
@@ -241,7 +246,7 @@ class TestTransCfg : public QObject {
     }));
   }
 
-  void lanValuesPassThroughTheHiddenGroup_data() {
+  void lanValuesAsLoadedPassThrough_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("written");
     QTest::newRow("compact") << "10.1.2.3" << "10.1.2.3";
@@ -251,7 +256,7 @@ class TestTransCfg : public QObject {
     QTest::newRow("no address") << "instrument.local" << "";
   }
 
-  void lanValuesPassThroughTheHiddenGroup() {
+  void lanValuesAsLoadedPassThrough() {
     QFETCH(QString, stored);
     QFETCH(QString, written);
     test::WriteText(SettingsPath(),
@@ -261,6 +266,54 @@ class TestTransCfg : public QObject {
     QCOMPARE(QString::fromStdString(ini.ReadString("TCPIP", "IPAddress", "?")), written);
     QCOMPARE(ini.ReadInteger("TCPIP", "PortNo", 0), 5025);
     QCOMPARE(ini.ReadInteger("TCPIP", "Delim", 1), 0);
+  }
+
+  // What the user types into the LAN fields is checked on OK: an address that does not
+  // normalise, or a port outside 1..65535, gives ERRMSG 3, the old text back and the dialog
+  // stays open; a good entry is written.
+  void typedLanFieldsAreCheckedOnOk_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("good");
+    QTest::newRow("group above 255") << "meIpaddress" << "256.  0.  0.  1" << false;
+    QTest::newRow("letters") << "meIpaddress" << "abc.def" << false;
+    QTest::newRow("three groups") << "meIpaddress" << "10.  0.  0" << false;
+    QTest::newRow("port 0") << "edPort" << "0" << false;
+    QTest::newRow("port 65536") << "edPort" << "65536" << false;
+    QTest::newRow("port text") << "edPort" << "5o25" << false;
+    QTest::newRow("good address") << "meIpaddress" << " 10.  0.  0.  9" << true;
+    QTest::newRow("compact address") << "meIpaddress" << "10.0.0.9" << true;
+    QTest::newRow("port 65535") << "edPort" << "65535" << true;
+  }
+
+  void typedLanFieldsAreCheckedOnOk() {
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(bool, good);
+    test::WriteText(SettingsPath(), "[GPIB]\nAddress=4\n[TCPIP]\nIPAddress=10.0.0.2\nPortNo=5025\n");
+    prompter_.asked.clear();
+    const QString old = field == "edPort" ? QStringLiteral("5025") : QStringLiteral(" 10.  0.  0.  2");
+    bool openAfterOk = false;
+    QString shownAfterOk;
+    const bool stored = RunDialog([&](TfrmTransCfg* d) {
+      TypeOver(Field(d, field.toLatin1().constData()), typed);
+      Click(d, "bnOK");
+      openAfterOk = d->isVisible();
+      shownAfterOk = Field(d, field.toLatin1().constData())->text();
+    });
+    const IniFile& ini = AppContext::instance().settings();
+    if (good) {
+      QVERIFY(stored && !openAfterOk);
+      QVERIFY(prompter_.asked.empty());
+      QCOMPARE(ini.ReadString("TCPIP", "IPAddress", ""),
+               std::string(field == "edPort" ? "10.0.0.2" : "10.0.0.9"));
+      QCOMPARE(ini.ReadInteger("TCPIP", "PortNo", 0), field == "edPort" ? 65535 : 5025);
+    } else {
+      QVERIFY(openAfterOk && !stored);
+      QCOMPARE(prompter_.asked, std::vector<MessageId>{ERRMSG(3)});
+      QCOMPARE(shownAfterOk, old);
+      QCOMPARE(ini.ReadString("TCPIP", "IPAddress", ""), std::string("10.0.0.2"));
+    }
   }
 
   void portListShowsTheDeviceOfEachComName() {

@@ -14,6 +14,7 @@
 #include "ui/comm/GpibLibraryField.h"
 #include "ui/comm/InterfaceTest.h"
 #include "ui/comm/PortDeviceField.h"
+#include "ui/wave/FieldChecks.h"
 
 namespace averoz {
 
@@ -38,6 +39,22 @@ const QStringList kDelimiters = {QStringLiteral("CR+LF"), QStringLiteral("LF")};
 // An index the list does not have leaves it without a selection.
 void Select(QComboBox* box, int index) {
   box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+}
+
+// The address as the field shows it once accepted (blank-padded groups), or nothing when it
+// does not normalise. Typed in compact form ("10.0.0.9") it is padded first.
+std::optional<std::string> CheckedAddress(const QString& text) {
+  const std::string dotted = NormalizeIPv4(MaskIPv4(text.toStdString()));
+  if (dotted.empty()) return std::nullopt;
+  return MaskIPv4(dotted);
+}
+
+// A TCP port, 1 to 65535, as plain decimal text.
+std::optional<std::string> CheckedPort(const QString& text) {
+  bool number = false;
+  const int port = text.trimmed().toInt(&number);
+  if (!number || port < 1 || port > 65535) return std::nullopt;
+  return std::to_string(port);
 }
 
 QGroupBox* Group(const QString& name, const QString& caption, QWidget* parent) {
@@ -88,7 +105,6 @@ TfrmTransCfg::TfrmTransCfg(QWidget* parent)
   rs->addRow(QStringLiteral("Stop Bits"), cbStopbit_);
   rs->addRow(QStringLiteral("Delimitter"), cbDelRs_);
 
-  // Never shown: it carries the LAN values from loading to saving.
   gbLAN_ = Group(QStringLiteral("gbLAN"), QStringLiteral("LAN"), this);
   meIpaddress_ = new QLineEdit(gbLAN_);
   meIpaddress_->setObjectName(QStringLiteral("meIpaddress"));
@@ -96,10 +112,9 @@ TfrmTransCfg::TfrmTransCfg(QWidget* parent)
   edPort_->setObjectName(QStringLiteral("edPort"));
   cbLANdel_ = List(QStringLiteral("cbLANdel"), kDelimiters, gbLAN_);
   auto* lan = new QFormLayout(gbLAN_);
-  lan->addRow(meIpaddress_);
-  lan->addRow(edPort_);
-  lan->addRow(cbLANdel_);
-  gbLAN_->hide();
+  lan->addRow(QStringLiteral("IP Address"), meIpaddress_);
+  lan->addRow(QStringLiteral("Port"), edPort_);
+  lan->addRow(QStringLiteral("Delimitter"), cbLANdel_);
 
   bnOK_ = new QPushButton(QStringLiteral("OK"), this);
   bnOK_->setObjectName(QStringLiteral("bnOK"));
@@ -152,8 +167,10 @@ void TfrmTransCfg::FormShow() {
   Select(cbDelRs_, loaded_.rsDelim);
   // The field edits four blank-padded groups; a compact stored address is padded into them
   // so that it reads back unchanged.
-  meIpaddress_->setText(QString::fromStdString(MaskIPv4(loaded_.ipAddress)));
-  edPort_->setText(QString::number(loaded_.lanPort));
+  ipAccepted_ = QString::fromStdString(MaskIPv4(loaded_.ipAddress));
+  meIpaddress_->setText(ipAccepted_);
+  portAccepted_ = QString::number(loaded_.lanPort);
+  edPort_->setText(portAccepted_);
   Select(cbLANdel_, loaded_.lanDelim);
 }
 
@@ -175,7 +192,21 @@ TransferSettings TfrmTransCfg::shownValues() const {
   // A list without a selection keeps the delimiter of the last load, as a transfer would.
   values.gpibDelimiter = DelimiterFor(values.gpibDelim).value_or(loaded_.gpibDelimiter);
   values.rsDelimiter = DelimiterFor(values.rsDelim).value_or(loaded_.rsDelimiter);
+  values.lanDelimiter = DelimiterFor(values.lanDelim).value_or(loaded_.lanDelimiter);
   return values;
+}
+
+void TfrmTransCfg::accept() {
+  // Only what the user typed is checked: values as loaded go back as they came (an address
+  // that does not normalise is then written empty). A refused field gets its last accepted
+  // text back and the dialog stays open.
+  if (meIpaddress_->text() != ipAccepted_ &&
+      !SettleField(meIpaddress_, ipAccepted_, CheckedAddress(meIpaddress_->text())))
+    return;
+  if (edPort_->text() != portAccepted_ &&
+      !SettleField(edPort_, portAccepted_, CheckedPort(edPort_->text())))
+    return;
+  QDialog::accept();
 }
 
 bool TfrmTransCfg::SaveSettings() {

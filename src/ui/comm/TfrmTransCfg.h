@@ -1,6 +1,7 @@
 #pragma once
-// Trans ▸ Configure: "Configure Interface", the GPIB address and delimiter and the RS-232C
-// port parameters. The controls are reloaded from the settings file at every show; OK writes
+// Trans ▸ Configure: "Configure Interface", the GPIB address and delimiter, the RS-232C
+// port parameters and the LAN address, port and delimiter. The controls are reloaded from the
+// settings file at every show; OK writes
 // the dialog's keys, Cancel writes nothing.
 #include <QDialog>
 
@@ -33,6 +34,9 @@ class TfrmTransCfg : public QDialog {
   void FormShow();
   // Writes the controls' values; a failed write is shown and gives false.
   bool SaveSettings();
+  // OK: a typed LAN address must normalise and a typed port lie in 1..65535 (ERRMSG 3
+  // otherwise, and the dialog stays open).
+  void accept() override;
 
  protected:
   // Loads before the window appears, so the layout is sized for what it shows.
@@ -59,6 +63,7 @@ class TfrmTransCfg : public QDialog {
   QLineEdit* meIpaddress_;
   QLineEdit* edPort_;
   QComboBox* cbLANdel_;
+  QString ipAccepted_, portAccepted_;  // the last accepted texts of the LAN fields
   QPushButton* bnOK_;
   QPushButton* bnCancel_;
   InterfaceTest* test_;
