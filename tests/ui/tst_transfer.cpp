@@ -16,6 +16,7 @@
 #include <optional>
 #include <system_error>
 
+#include "LanServer.h"
 #include "PtySerial.h"
 #include "core/comm/Protocol.h"
 #include "core/files/FileHeaderSettings.h"
@@ -639,6 +640,48 @@ class TestTransfer : public QObject {
     QCOMPARE(prompter.ids(), (Ids{IMFMSG(21), ERRMSG(21)}));
     line->release();
     QVERIFY(line->memory(0) == std::vector<std::uint8_t>(kBlockCount, 0));
+  }
+
+  // The same dialogs over the LAN, picked by its letter in the interface list: the simulator
+  // on a loopback port named in the settings.
+  void lanRoundTrip() {
+    std::optional<nqsim::LanServer> server;
+    try {
+      server.emplace();
+    } catch (const std::system_error& e) {
+      QSKIP(e.what());  // no loopback sockets here
+    }
+    WriteSettings(QStringLiteral("[GPIB]\nAddress=4\n[TCPIP]\nIPAddress=127.0.0.1\nPortNo=%1\n")
+                      .arg(server->port()));
+    QStringList items;
+    const auto pickLan = [&items](QDialog& d) {
+      auto* method = Child<QComboBox>(d, "cbMethod");
+      items.clear();
+      for (int i = 0; i < method->count(); ++i) items << method->itemText(i);
+      method->setFocus();
+      QTest::keyClick(method, Qt::Key_L);
+      Child<QComboBox>(d, "cbblock")->setCurrentIndex(1);
+      QTest::mouseClick(Child<QPushButton>(d, "bnOK"), Qt::LeftButton);
+    };
+    TfrmWave& wave = SavedWave(9);
+    ModalScript send(pickLan);
+    form->RunCommand(QStringLiteral("mnTransSend"));
+    QVERIFY(send.ran());
+    QCOMPARE(items, QStringList({"GPIB", "RS-232C", "LAN"}));
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(14)});
+    const auto stored = server->with([](nqsim::Instrument& i) {
+      return std::vector<std::uint8_t>(i.memory(1).begin(), i.memory(1).end());
+    });
+    QVERIFY(stored == BuildPayload(wave.doc().waveData));
+
+    ModalScript receive(pickLan);
+    form->RunFileCommand(QStringLiteral("mnTransReceive"));
+    QVERIFY(receive.ran());
+    QCOMPARE(prompter.ids(), Ids{IMFMSG(14)});
+    QCOMPARE(form->documentCount(), 2);
+    auto* received = qobject_cast<TfrmWave*>(form->documents().back());
+    QVERIFY(received && received->doc().waveData == Ramp(9));
+    QCOMPARE(server->connections(), 2);
   }
 #endif
 };
