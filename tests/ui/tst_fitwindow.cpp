@@ -17,6 +17,7 @@
 #include "ui/files/FileChooser.h"
 #include "ui/ppg/PpgView.h"
 #include "ui/ppg/TfrmPpg.h"
+#include "ui/app/ReadoutFields.h"
 #include "ui/wave/TfrmWave.h"
 #include "ui/wave/WaveView.h"
 
@@ -120,10 +121,10 @@ class TestFitWindow : public QObject, public test::MainWindowFixture {
     ResizeFrame(s, 900, 420);
     QVERIFY(s.viewWidth() > before);
     QCOMPARE(s.contentWidth(), s.viewWidth() - 1);
-    QCOMPARE(Field("edzx"), QString::number(16384.0 / (s.viewWidth() - 1)));
+    QCOMPARE(Field("edzx"), ZoomText(16384.0 / (s.viewWidth() - 1)));
     ResizeFrame(s, 400, 300);
     QCOMPARE(s.contentWidth(), s.viewWidth() - 1);
-    QCOMPARE(Field("edzx"), QString::number(s.zoomX()));
+    QCOMPARE(Field("edzx"), ZoomText(s.zoomX()));
   }
 
   // Maximised and tiled windows of both kinds fill their own pictures.
@@ -159,7 +160,7 @@ class TestFitWindow : public QObject, public test::MainWindowFixture {
     QVERIFY(!FitButton()->isChecked());
     QVERIFY(!item->isChecked());
     QVERIFY(s.zoomX() < fitted);  // magnified from the fitted ratio
-    QCOMPARE(Field("edzx"), QString::number(s.zoomX()));
+    QCOMPARE(Field("edzx"), ZoomText(s.zoomX()));
 
     QTest::mouseClick(FitButton(), Qt::LeftButton);
     QVERIFY(s.fitting());

@@ -128,7 +128,7 @@ void TfrmPpg::ShowBitPenAvailability() {
 
 void TfrmPpg::ShowZoomReadouts() {
   const PpgViewGeometry& g = view_->geom();
-  SetReadout(host()->control<QLineEdit>(QStringLiteral("edzx")), QString::number(g.zoomX()));
+  SetReadout(host()->control<QLineEdit>(QStringLiteral("edzx")), ZoomText(g.zoomX()));
   SetReadoutBar(host()->control<QScrollBar>(QStringLiteral("udzx")), 0, kPpgLastZoomIndex, g.zoomIndex);
   ShowFitCheck(*host(), g.fitting());
 }

@@ -185,8 +185,8 @@ void TfrmWave::ShowCursors() {
 
 void TfrmWave::ShowZoomReadouts() {
   const ViewGeometry& g = pngraph_->geom();
-  SetReadout(Control<QLineEdit>("edzx"), QString::number(g.zoomX()));
-  SetReadout(Control<QLineEdit>("edzy"), QString::number(g.zoomY()));
+  SetReadout(Control<QLineEdit>("edzx"), ZoomText(g.zoomX()));
+  SetReadout(Control<QLineEdit>("edzy"), ZoomText(g.zoomY()));
   SetReadoutBar(Control<QScrollBar>("udzx"), 0, int(kZoomXTable.size()) - 1, g.zoomXIdx);
   SetReadoutBar(Control<QScrollBar>("udzy"), 0, int(kZoomYTable.size()) - 1, g.zoomYIdx);
   ShowFitCheck(*host(), g.fitting());
