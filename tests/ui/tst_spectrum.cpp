@@ -1,5 +1,6 @@
 // View ▸ Spectrum: the dock panel follows the active waveform, its window and sample rate
 // are chosen in the panel and kept in the settings file.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "support/MainWindowFixture.h"
 #include "ui/ppg/TfrmPpg.h"
 #include "ui/spectrum/SpectrumPanel.h"
+#include "ui/spectrum/SpectrumPlot.h"
 #include "ui/wave/TfrmWave.h"
 
 using namespace averoz;
@@ -114,7 +116,17 @@ class TestSpectrum : public QObject {
     QCOMPARE(rate->text(), QString("16384"));
     QCOMPARE(panel()->sampleRate(), 16384.0);
 
+    auto* log = panel()->findChild<QCheckBox*>("cbSpectrumLog");
+    auto* plot = panel()->findChild<SpectrumPlot*>("pbSpectrum");
+    QVERIFY(log->isChecked());
+    const double logX = plot->pointOf(8, 0).x();
+    QTest::mouseClick(log, Qt::LeftButton, {}, QPoint(5, log->height() / 2));
+    QVERIFY(!plot->logAxis());
+    QVERIFY(plot->pointOf(8, 0).x() < logX);  // the low bins crowd to the left again
+    QCOMPARE(ini("LogAxis"), QString("0"));
+
     SpectrumPanel fresh;
+    QVERIFY(!fresh.findChild<QCheckBox*>("cbSpectrumLog")->isChecked());
     QCOMPARE(fresh.sampleRate(), 16384.0);
     QCOMPARE(fresh.findChild<QComboBox*>("cbSpectrumWindow")->currentIndex(), 2);
   }

@@ -119,7 +119,9 @@ Spectrum SpectrumAnalyzer::Analyze(const std::int32_t* codes, int length,
     int best = ideal;
     for (int k = std::max(1, ideal - reach); k <= std::min(bins - 1, ideal + reach); ++k)
       if (amplitude[std::size_t(k)] > amplitude[std::size_t(best)]) best = k;
-    result.peaks.push_back({h, best, result.levelDb[std::size_t(best)]});
+    // The harmonic sits at its ideal bin; a window or a slightly off fundamental only moves
+    // its energy to the neighbours, which give the level.
+    result.peaks.push_back({h, ideal, result.levelDb[std::size_t(best)]});
     harmonicPower += amplitude[std::size_t(best)] * amplitude[std::size_t(best)];
   }
   const double ratio = std::sqrt(harmonicPower) / amplitude[std::size_t(fundamental)];

@@ -1,5 +1,6 @@
 #include "ui/spectrum/SpectrumPanel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,6 +22,7 @@ namespace {
 const char* const kSection = "Spectrum";
 const char* const kWindowKey = "Window";
 const char* const kRateKey = "SampleRate";
+const char* const kLogKey = "LogAxis";
 
 // "48000", "4.8e4", "48000.5"; blank is no rate. False for anything else or a rate <= 0.
 bool ParseRate(const QString& text, double& rate) {
@@ -41,6 +43,7 @@ SpectrumPanel::SpectrumPanel(QWidget* parent)
     : QWidget(parent),
       cbWindow_(new QComboBox(this)),
       edSampleRate_(new QLineEdit(this)),
+      cbLogAxis_(new QCheckBox(tr("Log frequency"), this)),
       plot_(new SpectrumPlot(this)),
       lblPeaks_(new QLabel(this)) {
   setObjectName(QStringLiteral("SpectrumPanel"));
@@ -49,6 +52,8 @@ SpectrumPanel::SpectrumPanel(QWidget* parent)
   edSampleRate_->setObjectName(QStringLiteral("edSampleRate"));
   edSampleRate_->setPlaceholderText(tr("cycles per memory"));
   edSampleRate_->setToolTip(tr("Playback sample rate in Hz; blank counts cycles per memory"));
+  edSampleRate_->setMaximumWidth(edSampleRate_->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 22);
+  cbLogAxis_->setObjectName(QStringLiteral("cbSpectrumLog"));
   lblPeaks_->setObjectName(QStringLiteral("lblSpectrumPeaks"));
   lblPeaks_->setTextFormat(Qt::RichText);
   lblPeaks_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -59,6 +64,8 @@ SpectrumPanel::SpectrumPanel(QWidget* parent)
   cbWindow_->setCurrentIndex(std::clamp(ini.ReadInteger(kSection, kWindowKey, 1), 0, 2));
   const QString storedRate = QString::fromStdString(ini.ReadString(kSection, kRateKey, ""));
   if (ParseRate(storedRate, sampleRate_)) edSampleRate_->setText(storedRate.trimmed());
+  cbLogAxis_->setChecked(ini.ReadBool(kSection, kLogKey, true));
+  plot_->setLogAxis(cbLogAxis_->isChecked());
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(new QLabel(tr("Window"), this));
@@ -66,6 +73,8 @@ SpectrumPanel::SpectrumPanel(QWidget* parent)
   controls->addSpacing(12);
   controls->addWidget(new QLabel(tr("Sample rate (Hz)"), this));
   controls->addWidget(edSampleRate_);
+  controls->addSpacing(12);
+  controls->addWidget(cbLogAxis_);
   controls->addStretch();
   auto* body = new QHBoxLayout;
   body->addWidget(plot_, 1);
@@ -80,6 +89,10 @@ SpectrumPanel::SpectrumPanel(QWidget* parent)
     scheduleUpdate();
   });
   connect(edSampleRate_, &QLineEdit::editingFinished, this, &SpectrumPanel::rateEntered);
+  connect(cbLogAxis_, &QCheckBox::toggled, this, [this](bool on) {
+    WriteSetting([on](IniFile& ini) { ini.WriteBool(kSection, kLogKey, on); });
+    plot_->setLogAxis(on);
+  });
   updateNow();
 }
 

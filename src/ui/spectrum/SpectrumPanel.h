@@ -7,6 +7,7 @@
 
 #include "core/spectrum/Spectrum.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -37,6 +38,7 @@ class SpectrumPanel : public QWidget {
 
   QComboBox* cbWindow_;
   QLineEdit* edSampleRate_;
+  QCheckBox* cbLogAxis_;
   SpectrumPlot* plot_;
   QLabel* lblPeaks_;
   QPointer<TfrmWave> wave_;

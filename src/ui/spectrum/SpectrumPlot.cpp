@@ -10,6 +10,8 @@ namespace averoz {
 namespace {
 constexpr double kLeft = 44, kRight = 10, kTop = 8, kBottom = 22;
 constexpr double kGridDb = 20.0;
+// On the logarithmic axis DC sits half a bin left of bin 1.
+constexpr double kLogOrigin = 0.5;
 }  // namespace
 
 QString FrequencyText(int bin, int length, double sampleRate) {
@@ -31,6 +33,25 @@ void SpectrumPlot::setSpectrum(const Spectrum* spectrum, double sampleRate) {
   update();
 }
 
+void SpectrumPlot::setLogAxis(bool on) {
+  logAxis_ = on;
+  update();
+}
+
+int SpectrumPlot::lastBin() const {
+  return spectrum_ ? std::max(1, int(spectrum_->levelDb.size()) - 1) : 1;
+}
+
+double SpectrumPlot::fractionOf(double bin) const {
+  if (!logAxis_) return bin / lastBin();
+  return std::log(std::max(bin, kLogOrigin) / kLogOrigin) / std::log(lastBin() / kLogOrigin);
+}
+
+double SpectrumPlot::binAt(double fraction) const {
+  if (!logAxis_) return fraction * lastBin();
+  return kLogOrigin * std::pow(lastBin() / kLogOrigin, fraction);
+}
+
 QRectF SpectrumPlot::plotArea() const {
   return QRectF(kLeft, kTop, std::max(1.0, width() - kLeft - kRight),
                 std::max(1.0, height() - kTop - kBottom));
@@ -38,9 +59,8 @@ QRectF SpectrumPlot::plotArea() const {
 
 QPointF SpectrumPlot::pointOf(int bin, double levelDb) const {
   const QRectF area = plotArea();
-  const int lastBin = spectrum_ ? std::max(1, int(spectrum_->levelDb.size()) - 1) : 1;
   const double level = std::clamp(levelDb, kBottomDb, kTopDb);
-  return {area.left() + area.width() * bin / lastBin,
+  return {area.left() + area.width() * fractionOf(bin),
           area.top() + area.height() * (kTopDb - level) / (kTopDb - kBottomDb)};
 }
 
@@ -77,11 +97,21 @@ void SpectrumPlot::drawAxes(QPainter& painter, const QRectF& area) const {
   const QRectF below(area.left(), area.bottom() + 2, area.width(), kBottom - 2);
   painter.drawText(QRectF(2, area.bottom() + 2, kLeft, kBottom - 2), Qt::AlignLeft, tr("dB"));
   if (!spectrum_ || spectrum_->levelDb.empty()) return;
-  const int lastBin = int(spectrum_->levelDb.size()) - 1;
   painter.drawText(below, Qt::AlignLeft, QStringLiteral("0"));
-  painter.drawText(below, Qt::AlignHCenter,
+  painter.drawText(area.adjusted(0, 2, -4, 0), Qt::AlignRight | Qt::AlignTop,
                    sampleRate_ > 0.0 ? tr("frequency") : tr("cycles per memory"));
-  painter.drawText(below, Qt::AlignRight, FrequencyText(lastBin, spectrum_->length, sampleRate_));
+  painter.drawText(below, Qt::AlignRight, FrequencyText(lastBin(), spectrum_->length, sampleRate_));
+  if (!logAxis_) return;
+  // Decades of bins, labelled where they do not crowd the ends.
+  for (int bin = 1; bin < lastBin(); bin *= 10) {
+    const double x = pointOf(bin, 0).x();
+    painter.setPen(QPen(grid, 0, Qt::DotLine));
+    painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    painter.setPen(text);
+    if (x - area.left() > 30 && area.right() - x > 60)
+      painter.drawText(QRectF(x - 40, area.bottom() + 2, 80, kBottom - 2), Qt::AlignHCenter,
+                       FrequencyText(bin, spectrum_->length, sampleRate_));
+  }
 }
 
 // One vertical span per pixel column (its bins' lowest to highest level), so thousands of
@@ -89,12 +119,11 @@ void SpectrumPlot::drawAxes(QPainter& painter, const QRectF& area) const {
 void SpectrumPlot::drawTrace(QPainter& painter, const QRectF& area) const {
   const std::vector<double>& level = spectrum_->levelDb;
   const int columns = std::max(1, int(area.width()));
-  const double binsPerColumn = double(level.size()) / columns;
   QPainterPath path;
   std::size_t bin = 0;
   for (int c = 0; c < columns && bin < level.size(); ++c) {
-    const std::size_t end =
-        std::min(level.size(), std::max(bin + 1, std::size_t(std::llround((c + 1) * binsPerColumn))));
+    const auto next = std::size_t(std::max(0.0, std::floor(binAt(double(c + 1) / columns) + 0.5)));
+    const std::size_t end = std::min(level.size(), std::max(bin + 1, next));
     const auto [lo, hi] = std::minmax_element(level.begin() + long(bin), level.begin() + long(end));
     const double x = pointOf(int(bin), 0).x();
     const double yHi = pointOf(0, *hi).y();

@@ -17,6 +17,10 @@ class SpectrumPlot : public QWidget {
 
   // sampleRate 0: the axis counts cycles per analysed length.
   void setSpectrum(const Spectrum* spectrum, double sampleRate);
+  // A logarithmic frequency axis spreads the low harmonics that a linear one crowds into
+  // the first pixels.
+  void setLogAxis(bool on);
+  bool logAxis() const { return logAxis_; }
   QSize sizeHint() const override { return {480, 180}; }
   QSize minimumSizeHint() const override { return {160, 90}; }
 
@@ -28,12 +32,17 @@ class SpectrumPlot : public QWidget {
 
  private:
   QRectF plotArea() const;
+  // 0..1 across the plot for a (fractional) bin, and back.
+  double fractionOf(double bin) const;
+  double binAt(double fraction) const;
+  int lastBin() const;
   void drawAxes(QPainter& painter, const QRectF& area) const;
   void drawTrace(QPainter& painter, const QRectF& area) const;
   void drawMarkers(QPainter& painter) const;
 
   const Spectrum* spectrum_ = nullptr;
   double sampleRate_ = 0.0;
+  bool logAxis_ = true;
 };
 
 // A frequency as the axis and the marker list write it: "8", or "1.5 kHz" with a rate.
