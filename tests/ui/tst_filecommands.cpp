@@ -531,7 +531,8 @@ class TestFileCommands : public QObject {
     form->action("FileSaveAs1")->trigger();
     QCOMPARE(chooser.saveRequests.size(), std::size_t(3));
     QCOMPARE(chooser.saveRequests[0].filter,
-             std::string("Binary Files(*.awf)|*.awf|CSV Files(*.csv)|*.csv"));
+             std::string("Binary Files(*.awf)|*.awf|CSV Files(*.csv)|*.csv|"
+                         "WAV Files(*.wav)|*.wav"));
     QCOMPARE(chooser.saveRequests[0].fileName, std::string("pcwav001"));
     QCOMPARE(prompter.ids(), (std::vector<MessageId>{ERRMSG(30), ERRMSG(23)}));
     QCOMPARE(prompter.shown[0].message.suffix, std::string("( .awf )"));
