@@ -124,7 +124,7 @@ bool SendOverOpenPort(ByteLink& link, const LineTarget& target, std::string_view
     prompter.warn(ERRMSG(21));
     return Piece::Failed;
   });
-  WaitSerialDrained(link, timing.drainStall, sleep);
+  WaitSerialDrained(link, timing.drainStall, sleep, timing.lastCharacter);
   SerialSleep(timing, timing.settle);
 
   const bool blockFailed = !panel.transferOk;

@@ -25,7 +25,7 @@ SerialSettings MakeSerialSettings(int port, int rate, int parity, int databit, i
 }
 
 bool WaitSerialDrained(ByteLink& link, std::chrono::milliseconds stallLimit,
-                       const Sleeper& sleep) {
+                       const Sleeper& sleep, std::chrono::milliseconds lastCharacter) {
   using std::chrono::milliseconds;
   std::size_t last = link.pendingBytes();
   milliseconds still{0};
@@ -36,7 +36,7 @@ bool WaitSerialDrained(ByteLink& link, std::chrono::milliseconds stallLimit,
     still = now == last ? still + milliseconds{1} : milliseconds{0};
     last = now;
   }
-  sleep(milliseconds{10});
+  if (lastCharacter.count() > 0) sleep(lastCharacter);
   return true;
 }
 

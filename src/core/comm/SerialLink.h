@@ -107,11 +107,13 @@ Handover SendWhenRoom(ByteLink& link, std::span<const std::uint8_t> bytes,
                       std::chrono::milliseconds timeout, const std::function<bool()>& whileWaiting,
                       const Sleeper& sleep);
 
-// Polls the transmit queue every 1 ms until it is empty, then waits 10 ms more for the last
-// character to leave the wire. Gives up and returns false when the queue has not moved for
-// stallLimit (a port held off by CTS for good would otherwise wait for ever).
+// Polls the transmit queue every 1 ms until it is empty, then waits lastCharacter (10 ms) more
+// for the last character to leave the wire. Gives up and returns false when the queue has not
+// moved for stallLimit (a port held off by CTS for good would otherwise wait for ever).
+inline constexpr std::chrono::milliseconds kSerialLastCharacter{10};
 bool WaitSerialDrained(ByteLink& link, std::chrono::milliseconds stallLimit,
-                       const Sleeper& sleep);
+                       const Sleeper& sleep,
+                       std::chrono::milliseconds lastCharacter = kSerialLastCharacter);
 bool WaitSerialDrained(ByteLink& link);
 
 // True only while the port reports that transmission waits for CTS; unknown is not held.

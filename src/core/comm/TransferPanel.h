@@ -46,6 +46,8 @@ struct SerialTiming {
   std::chrono::milliseconds transmitTimeout = kSerialTransmitTimeout;
   // WaitSerialDrained gives up when the queue has not moved for this long.
   std::chrono::milliseconds drainStall{5000};
+  // Once the queue is empty, the time the last character takes to leave the wire.
+  std::chrono::milliseconds lastCharacter = kSerialLastCharacter;
   Sleeper sleep;  // std::this_thread::sleep_for when empty
 };
 

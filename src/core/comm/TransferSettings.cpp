@@ -87,6 +87,7 @@ LanTarget LanTargetOf(const TransferSettings& values, const SerialTiming& timing
   LanTarget target;
   SetLine(target, values.lanDelimiter, values, timing);
   target.timing.settle = std::chrono::milliseconds{0};
+  target.timing.lastCharacter = std::chrono::milliseconds{0};
   target.endpoint.host = values.ipAddress;
   target.endpoint.port = values.lanPort;
   return target;

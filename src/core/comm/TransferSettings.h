@@ -58,8 +58,8 @@ SerialSettings SerialSettingsOf(const TransferSettings& values);
 // settings file names, over RS-232C or the LAN with the sequence's waits.
 GpibTarget GpibTargetOf(const TransferSettings& values, std::string library);
 SerialTarget SerialTargetOf(const TransferSettings& values, const SerialTiming& timing = {});
-// Over the LAN: the RS-232C sequence's time-outs, without its pause after the block (a
-// socket has no last character still on the wire).
+// Over the LAN: the RS-232C sequence's time-outs, without its pauses after a text and after
+// the block (a socket has no last character still on the wire).
 LanTarget LanTargetOf(const TransferSettings& values, const SerialTiming& timing = {});
 
 // A dotted address as four blank-padded three-character fields ("192.168.0.1" ->

@@ -42,8 +42,10 @@ bool SerialSendText(ByteLink& link, std::string_view text, bool drain,
                     const SerialTiming& timing) {
   if (!link.sendText(text)) return false;
   if (drain)
-    WaitSerialDrained(link, timing.drainStall,
-                      [&timing](std::chrono::milliseconds ms) { SerialSleep(timing, ms); });
+    WaitSerialDrained(
+        link, timing.drainStall,
+        [&timing](std::chrono::milliseconds ms) { SerialSleep(timing, ms); },
+        timing.lastCharacter);
   return true;
 }
 
