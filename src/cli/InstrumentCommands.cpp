@@ -8,11 +8,11 @@
 #include "cli/WaveInput.h"
 #include "cli/WaveOutput.h"
 #include "core/comm/Gpib.h"
+#include "core/comm/Identify.h"
 #include "core/comm/Protocol.h"
 #include "core/comm/ReceiveFlow.h"
 #include "core/comm/SendFlow.h"
 #include "core/comm/TransferSettings.h"
-#include "core/comm/TransferSteps.h"
 #include "core/files/FileNames.h"
 #include "core/files/PatternFile.h"
 #include "platform/PosixSerialLink.h"
@@ -90,45 +90,6 @@ GpibTarget GpibOf(const CliEnv& env, const TransferSettings& s) {
   return GpibTargetOf(s, GpibLibraryName(env.settings()));
 }
 
-// The identity line on stdout, without its delimiter.
-void PrintIdentity(std::string reply) {
-  while (!reply.empty() && (reply.back() == '\n' || reply.back() == '\r' || reply.back() == '\0'))
-    reply.pop_back();
-  std::printf("%s\n", reply.c_str());
-}
-
-// Remembers the bytes of the reads since the last clear, so that the identity the sequence read
-// can be shown (a socket's reply comes byte by byte).
-class ReplyTap final : public ByteLink {
- public:
-  explicit ReplyTap(ByteLink& link) : link_(link) {}
-  bool isOpen() const override { return link_.isOpen(); }
-  void close() override { link_.close(); }
-  bool send(std::span<const std::uint8_t> bytes) override { return link_.send(bytes); }
-  std::size_t pendingBytes() const override { return link_.pendingBytes(); }
-  long read(std::span<std::uint8_t> buffer) override {
-    const long n = link_.read(buffer);
-    last.append(buffer.begin(), buffer.begin() + std::max(n, 0L));
-    return n;
-  }
-  void setReadTimeout(std::chrono::milliseconds t) override { link_.setReadTimeout(t); }
-  std::chrono::milliseconds readTimeout() const override { return link_.readTimeout(); }
-  CtsState ctsState() const override { return link_.ctsState(); }
-
-  std::string last;
-
- private:
-  ByteLink& link_;
-};
-
-// "*IDN?" over an opened serial port or socket; the identity on stdout when it passes.
-bool IdentifyOver(ByteLink& opened, const LineTarget& target, Prompter& prompter) {
-  ReplyTap link(opened);
-  const bool ok = SerialIdentify(link, target, true, prompter);
-  if (ok) PrintIdentity(link.last);
-  return ok;
-}
-
 // The payload the send dialog would get for the file: a waveform's samples (its undrawn tail
 // refused) or a pattern's file image made under the file's name.
 bool PayloadOf(const std::string& path, const CliEnv& env, std::vector<std::uint8_t>& payload) {
@@ -157,31 +118,18 @@ int Identify(const Args& args, const CliEnv& env) {
   const TransferSettings s = LoadTransferSettings(env.settings());
   CliPanel panel(env);  // Ctrl+C waits for the device to be put back
   CliPrompter prompter(env);
-  bool ok = false;
+  std::optional<std::string> identity;
   if (a.via == Via::Gpib) {
-    GpibState g;
-    ok = GpibConnect(g, GpibOf(env, s), prompter);
-    if (ok) PrintIdentity(g.reply);
-    GpibClose(g);
+    identity = IdentifyViaGpib(GpibOf(env, s), prompter);
   } else if (a.via == Via::Serial) {
     PosixSerialLink port(env.settings());
-    try {
-      port.open(SerialSettingsOf(s));
-      ok = IdentifyOver(port, SerialTargetOf(s), prompter);
-    } catch (const LinkError& e) {
-      prompter.showText(e.what(), Icon::Warning);
-    }
+    identity = IdentifyViaSerial(port, SerialTargetOf(s), prompter);
   } else {
     PosixTcpLink socket;
-    const LanTarget target = LanTargetOf(s);
-    try {
-      socket.open(target.endpoint);
-      ok = IdentifyOver(socket, target, prompter);
-    } catch (const LinkError& e) {
-      prompter.showText(e.what(), Icon::Warning);
-    }
+    identity = IdentifyViaLan(socket, LanTargetOf(s), prompter);
   }
-  return ok && !CliPanel::interrupted() ? kExitOk : kExitRefused;
+  if (identity) std::printf("%s\n", identity->c_str());
+  return identity && !CliPanel::interrupted() ? kExitOk : kExitRefused;
 }
 
 int Send(const Args& args, const CliEnv& env) {

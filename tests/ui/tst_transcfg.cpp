@@ -123,6 +123,19 @@ QString TestResult(QWidget* dialog) {
   return dialog->findChild<QPlainTextEdit*>("edTestResult")->toPlainText();
 }
 
+#ifdef NQSIM_GPIB_LIBRARY
+// Starts a simulator on a pseudo-terminal or a port; why not, when the machine has none.
+template <class Simulator>
+std::optional<std::string> Start(std::optional<Simulator>& simulator) {
+  try {
+    simulator.emplace();
+    return std::nullopt;
+  } catch (const std::system_error& e) {
+    return std::string(e.what());
+  }
+}
+#endif
+
 const char* const kAllDefaults =
     "[GPIB]\nAddress=4\nDelim=0\n\n"
     "[TCPIP]\nIPAddress=192.168.0.1\nPortNo=10330\nDelim=1\n\n"
@@ -427,11 +440,7 @@ class TestTransCfg : public QObject {
   // behind COM1, typed in as COM1's device.
   void testShowsTheIdentityOverRs232c() {
     std::optional<nqsim::PtySerial> line;
-    try {
-      line.emplace();
-    } catch (const std::system_error& e) {
-      QSKIP(e.what());
-    }
+    if (const auto none = Start(line)) QSKIP(none->c_str());
     line->setIdentity("NQSIM,NQ-2000,000,1.000");  // the 23 characters the read asks for
     test::WriteText(SettingsPath(), "[Trans]\nInterface=1\n");
     QVERIFY(!RunDialog([&](TfrmTransCfg* d) {
@@ -446,11 +455,7 @@ class TestTransCfg : public QObject {
   // Over the LAN, to the simulator on a loopback port stored as the instrument's address.
   void testShowsTheIdentityOverLan() {
     std::optional<nqsim::LanServer> server;
-    try {
-      server.emplace();
-    } catch (const std::system_error& e) {
-      QSKIP(e.what());
-    }
+    if (const auto none = Start(server)) QSKIP(none->c_str());
     test::WriteText(SettingsPath(), "[TCPIP]\nIPAddress=127.0.0.1\nPortNo=" +
                                         std::to_string(server->port()) + "\nDelim=1\n");
     QVERIFY(!RunDialog([](TfrmTransCfg* d) {
