@@ -213,10 +213,16 @@ void BM_ReceiveMemory(benchmark::State& state) {
 }
 
 // The fastest of the iterations counts: the loopback's minimum is a best case too.
-BENCHMARK(BM_SendMemory<Line>)->Name("BM_SendMemory")->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
-BENCHMARK(BM_ReceiveMemory<Line>)->Name("BM_ReceiveMemory")->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
-BENCHMARK(BM_SendMemory<Lan>)->Name("BM_LanSendMemory")->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReceiveMemory<Lan>)->Name("BM_LanReceiveMemory")->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+void Serial(benchmark::internal::Benchmark* b) {
+  b->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
+}
+void Loopback(benchmark::internal::Benchmark* b) {
+  b->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+BENCHMARK(BM_SendMemory<Line>)->Name("BM_SendMemory")->Apply(Serial);
+BENCHMARK(BM_ReceiveMemory<Line>)->Name("BM_ReceiveMemory")->Apply(Serial);
+BENCHMARK(BM_SendMemory<Lan>)->Name("BM_LanSendMemory")->Apply(Loopback);
+BENCHMARK(BM_ReceiveMemory<Lan>)->Name("BM_LanReceiveMemory")->Apply(Loopback);
 
 }  // namespace
 

@@ -303,9 +303,11 @@ class TestTransCfg : public QObject {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(bool, good);
-    test::WriteText(SettingsPath(), "[GPIB]\nAddress=4\n[TCPIP]\nIPAddress=10.0.0.2\nPortNo=5025\n");
+    test::WriteText(SettingsPath(),
+                    "[GPIB]\nAddress=4\n[TCPIP]\nIPAddress=10.0.0.2\nPortNo=5025\n");
     prompter_.asked.clear();
-    const QString old = field == "edPort" ? QStringLiteral("5025") : QStringLiteral(" 10.  0.  0.  2");
+    const QString old =
+        field == "edPort" ? QStringLiteral("5025") : QStringLiteral(" 10.  0.  0.  2");
     bool openAfterOk = false;
     QString shownAfterOk;
     const bool stored = RunDialog([&](TfrmTransCfg* d) {

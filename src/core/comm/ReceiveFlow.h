@@ -1,7 +1,7 @@
 #pragma once
 // Trans > Receive: the step-by-step sequences that read one instrument memory back, over
-// GPIB, RS-232C or the LAN. Every message goes through the prompter; the dialog's states, its progress
-// and Abort through the panel.
+// GPIB, RS-232C or the LAN. Every message goes through the prompter; the dialog's states, its
+// progress and Abort through the panel.
 #include <cstdint>
 #include <optional>
 #include <span>

@@ -96,6 +96,32 @@ TEST_F(TransferSettingsTest, UnknownDelimiterKeepsThePreviousString) {
   EXPECT_EQ(s.rsDelimiter, "");
 }
 
+// Section "TCPIP" is where a LAN transfer goes: the address and port, the delimiter (LF unless
+// stored otherwise) and the model prefix; replies end at the delimiter, and the serial line's
+// pauses for its last character are left out.
+TEST_F(TransferSettingsTest, LanTargetComesFromSectionTcpip) {
+  LanTarget fresh = LanTargetOf(LoadTransferSettings(ini));
+  EXPECT_EQ(fresh.endpoint.host, kDefaultIpAddress);
+  EXPECT_EQ(fresh.endpoint.port, 10330);
+  EXPECT_EQ(fresh.endpoint.connectTimeout, std::chrono::milliseconds(5000));
+  EXPECT_EQ(fresh.delimiter, "\n");
+
+  test::WriteText(path,
+                  "[GPIB]\nModelNumber=NQ\n[TCPIP]\nIPAddress=10.1.2.3\nPortNo=5025\nDelim=0\n");
+  SerialTiming timing;
+  timing.longTimeout = std::chrono::milliseconds(700);
+  const LanTarget t = LanTargetOf(LoadTransferSettings(ini), timing);
+  EXPECT_EQ(t.endpoint.host, "10.1.2.3");
+  EXPECT_EQ(t.endpoint.port, 5025);
+  EXPECT_EQ(t.delimiter, "\r\n");
+  EXPECT_EQ(t.modelPrefix, "NQ");
+  EXPECT_EQ(t.replyEnd, ReplyEnd::AtDelimiter);
+  EXPECT_EQ(t.timing.longTimeout, std::chrono::milliseconds(700));
+  EXPECT_EQ(t.timing.settle.count(), 0);
+  EXPECT_EQ(t.timing.lastCharacter.count(), 0);
+  EXPECT_EQ(SerialTargetOf(LoadTransferSettings(ini)).replyEnd, ReplyEnd::Counted);
+}
+
 TEST_F(TransferSettingsTest, WriterStoresTheDialogKeysInOrderAndKeepsTheRest) {
   test::WriteText(path, "; hand-written\n[GPIB]\nBoardID=1\nModelNumber=NQ\n");
   TransferSettings s = LoadTransferSettings(ini);
