@@ -40,6 +40,7 @@ class QuietStatus : public ImportStatus {
  public:
   void Clear() override {}
   void Append(const Message&) override {}
+  void AppendText(const std::string&) override {}
   void SetProgressMax(int) override {}
   void SetProgress(int) override {}
   void Close() override {}
