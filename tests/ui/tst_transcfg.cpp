@@ -62,7 +62,7 @@ QStringList Items(QComboBox* box) {
 }
 
 void Click(QWidget* dialog, const char* button) {
-  QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
+  QTest::mouseClick(dialog->findChild<QAbstractButton*>(button), Qt::LeftButton);
 }
 
 // Runs the menu command; act sees the open dialog and must close it.

@@ -2,7 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QToolButton>
 
 #include "core/app/IniFile.h"
 #include "core/comm/Gpib.h"
@@ -23,15 +23,15 @@ GpibLibraryField::GpibLibraryField(QWidget* parent)
   edGpibLibrary_->setPlaceholderText(QString::fromLatin1(kDefaultGpibLibrary) +
                                      QStringLiteral(" (default)"));
   edGpibLibrary_->setClearButtonEnabled(true);
-  bnGpibLibrary_ = new QPushButton(QStringLiteral("..."), this);
+  bnGpibLibrary_ = new QToolButton(this);
+  bnGpibLibrary_->setText(QStringLiteral("..."));
   bnGpibLibrary_->setObjectName(QStringLiteral("bnGpibLibrary"));
-  bnGpibLibrary_->setAutoDefault(false);
   bnGpibLibrary_->setToolTip(QStringLiteral("Choose the GPIB driver library"));
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(0, 0, 0, 0);
   row->addWidget(edGpibLibrary_, 1);
   row->addWidget(bnGpibLibrary_);
-  connect(bnGpibLibrary_, &QPushButton::clicked, this, &GpibLibraryField::browse);
+  connect(bnGpibLibrary_, &QToolButton::clicked, this, &GpibLibraryField::browse);
 }
 
 GpibLibraryField::~GpibLibraryField() = default;

@@ -6,7 +6,7 @@
 #include <string>
 
 class QLineEdit;
-class QPushButton;
+class QToolButton;
 
 namespace averoz {
 
@@ -33,7 +33,7 @@ class GpibLibraryField : public QWidget {
   void browse();
 
   QLineEdit* edGpibLibrary_;
-  QPushButton* bnGpibLibrary_;
+  QToolButton* bnGpibLibrary_;
   QString loaded_;
   std::unique_ptr<FileChooser> ownChooser_;
   FileChooser* chooserOverride_ = nullptr;
