@@ -2,11 +2,11 @@
 // splash window over it; the files named on the command line open after that. A second start
 // hands its files to the running editor and ends.
 #include <QApplication>
-#include <QScreen>
 #include <cstdio>
 
 #include "platform/InstanceChannel.h"
 #include "platform/SingleInstance.h"
+#include "ui/app/Habits.h"
 #include "ui/app/TMainForm.h"
 #include "ui/app/TfrmSplash.h"
 #include "ui/files/GivenFiles.h"
@@ -36,10 +36,7 @@ int main(int argc, char* argv[]) {
 
   averoz::TMainForm mainForm;
   mainForm.CreateStartupDocument();
-  // Without a window manager "maximised" means nothing; fill the screen by hand as well.
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    mainForm.setGeometry(screen->availableGeometry());
-  mainForm.showMaximized();
+  averoz::ShowMainWindow(mainForm);
   auto* splash = new averoz::TfrmSplash(&mainForm);
   splash->show();
 

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "support/FakePrompter.h"
+#include "support/JapaneseSettings.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/BrowserModel.h"
 #include "ui/app/DocumentWindow.h"
@@ -26,9 +27,9 @@ class BrowserFixture {
   QStringList confirmations;
   bool confirmAnswer = true;
 
-  // For the test's init(): no settings file, Japanese texts, Save confirmed.
+  // For the test's init(): a settings file naming only the Japanese texts, Save confirmed.
   void initBrowserTest() {
-    QFile::remove(iniPath);
+    WriteJapaneseSettings(iniPath);
     prompter = FakePrompter();
     confirmations.clear();
     confirmAnswer = true;
@@ -49,11 +50,7 @@ class BrowserFixture {
   }
   // The main window shown with the settings file `ini`; false when it cannot be written.
   bool openForm(const QByteArray& ini = {}) {
-    if (!ini.isEmpty()) {
-      QFile f(iniPath);
-      if (!f.open(QIODevice::WriteOnly)) return false;
-      f.write(ini);
-    }
+    if (!ini.isEmpty() && !WriteJapaneseSettings(iniPath, ini)) return false;
     form = std::make_unique<TMainForm>();
     form->setPrompter(&prompter);
     form->show();

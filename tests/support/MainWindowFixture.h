@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "support/FakePrompter.h"
+#include "support/JapaneseSettings.h"
 #include "support/TempDir.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/DocumentWindow.h"
@@ -24,7 +25,7 @@ struct MainWindowFixture {
   QString iniPath = AppContext::besideExecutable(".INI");
 
   void Start(FileChooser& chooser) {
-    QFile::remove(iniPath);
+    WriteJapaneseSettings(iniPath);
     dir = std::make_unique<TempDir>();
     prompter = FakePrompter();
     AppContext::instance().setLanguage("Japanese");

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "support/FakePrompter.h"
+#include "support/JapaneseSettings.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
 #include "ui/app/TfrmColConfig.h"
@@ -37,7 +38,7 @@ class TestColConfig : public QObject {
   QString iniPath = AppContext::besideExecutable(".INI");
 
  private slots:
-  void init() { QFile::remove(iniPath); }
+  void init() { test::WriteJapaneseSettings(iniPath); }
   void cleanup() {
     QFile::remove(iniPath);
     TfrmColConfig::setChooser(nullptr);

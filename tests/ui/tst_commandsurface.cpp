@@ -14,6 +14,7 @@
 
 #include "core/app/IniFile.h"
 #include "support/FakePrompter.h"
+#include "support/JapaneseSettings.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
@@ -50,7 +51,7 @@ class TestCommandSurface : public QObject {
 
  private slots:
   void init() {
-    QFile::remove(iniPath);
+    test::WriteJapaneseSettings(iniPath);
     prompter = test::FakePrompter();
     ran.clear();
   }

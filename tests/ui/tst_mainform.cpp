@@ -10,6 +10,7 @@
 
 #include "core/app/IniFile.h"
 #include "support/FakePrompter.h"
+#include "support/JapaneseSettings.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
@@ -61,7 +62,7 @@ class TestMainForm : public QObject {
 
  private slots:
   void init() {
-    QFile::remove(iniPath);
+    test::WriteJapaneseSettings(iniPath);
     prompter = test::FakePrompter();
     AppContext::instance().setLanguage("Japanese");
   }
@@ -245,6 +246,7 @@ class TestMainForm : public QObject {
   }
 
   void unwritableSettingsDoNotBlockClosing() {
+    QFile::remove(iniPath);
     QVERIFY(QDir().mkpath(iniPath));  // a folder where the file should be
     startForm();
     form->AddRecentFile("/d/a.awf");

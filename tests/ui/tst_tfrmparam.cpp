@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "support/FakePrompter.h"
+#include "support/JapaneseSettings.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmParam.h"
@@ -69,6 +70,7 @@ class TestTfrmParam : public QObject {
 
  private slots:
   void init() {
+    test::WriteJapaneseSettings(AppContext::besideExecutable(".INI"));
     prompter = test::FakePrompter();
     AppContext::instance().setLanguage("Japanese");
     form = std::make_unique<TMainForm>();

@@ -22,6 +22,7 @@
 #include "core/files/FileHeaderSettings.h"
 #include "core/files/PatternFile.h"
 #include "support/FakePrompter.h"
+#include "support/JapaneseSettings.h"
 #include "support/TempDir.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
@@ -124,9 +125,8 @@ std::vector<std::int32_t> Ramp(int seed) {
 }
 
 void WriteSettings(const QString& text) {
-  QFile file(AppContext::besideExecutable(QStringLiteral(".INI")));
-  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  file.write(text.toUtf8());
+  QVERIFY(test::WriteJapaneseSettings(AppContext::besideExecutable(QStringLiteral(".INI")),
+                                      text.toUtf8()));
 }
 
 }  // namespace

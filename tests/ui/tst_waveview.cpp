@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "support/FakePrompter.h"
+#include "support/JapaneseSettings.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/TMainForm.h"
 #include "ui/wave/TfrmWave.h"
@@ -51,7 +52,7 @@ class TestWaveView : public QObject {
 
  private slots:
   void init() {
-    QFile::remove(AppContext::besideExecutable(".INI"));
+    test::WriteJapaneseSettings(AppContext::besideExecutable(".INI"));
     prompter = test::FakePrompter();
     form = std::make_unique<TMainForm>();
     form->setPrompter(&prompter);

@@ -17,6 +17,8 @@ AppContext& AppContext::instance() {
   return context;
 }
 
+void AppContext::chooseLanguage() { language_ = ChooseLanguage(settings_, MessageLocale()); }
+
 QString AppContext::text(MessageId id) const {
   return QString::fromStdString(MessageText(id, language_, settings_));
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/app/IniFile.h"
+#include "core/app/Language.h"
 #include "core/app/MessageId.h"
 
 namespace averoz {
@@ -17,8 +18,12 @@ class AppContext {
   static AppContext& instance();
 
   IniFile& settings() { return settings_; }
-  const std::string& language() const { return language_; }
-  void setLanguage(std::string language) { language_ = std::move(language); }
+  const std::string& language() const { return language_.name; }
+  // A language named outright, as the settings key names it.
+  void setLanguage(std::string language) { language_ = {std::move(language), false}; }
+  // The language of this run from the settings file, or from the desktop's locale when the
+  // file does not name one.
+  void chooseLanguage();
 
   // Where messages go: the main window's prompter (a scripted fake in tests).
   Prompter* prompter() const { return prompter_; }
@@ -35,7 +40,7 @@ class AppContext {
  private:
   AppContext();
   IniFile settings_;
-  std::string language_ = "Japanese";
+  RunLanguage language_;
   Prompter* prompter_ = nullptr;
 };
 

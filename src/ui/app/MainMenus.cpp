@@ -10,6 +10,7 @@
 
 #include "ui/app/AppContext.h"
 #include "ui/app/DocumentWindow.h"
+#include "ui/app/MenuKeys.h"
 #include "ui/app/TMainForm.h"
 
 namespace averoz {
@@ -78,6 +79,7 @@ void TMainForm::CreateMenus() {
       a->setChecked(t->isChecked());
     });
     a->setEnabled(t->isEnabled());
+    ShowKey(*a, t->shortcut());
     connect(t, &QAction::enabledChanged, a, &QAction::setEnabled);
     if (t->isCheckable()) {
       a->setCheckable(true);
@@ -261,7 +263,8 @@ void TMainForm::CreateMenus() {
   runs(view, "mnViewXcsr", "X Cursor(&X)", "CursorX");
   runs(view, "mnViewYcsr", "Y Cursor(&Y)", "CursorY");
   view->addSeparator();
-  runs(view, "mnViewData", "Data View", "DataBrows1");
+  // M in a document window fills the data browser.
+  ShowKey(*runs(view, "mnViewData", "Data View", "DataBrows1"), QKeySequence(Qt::Key_M));
   view->addSeparator();
   RouteToDocument(item(view, "mnViewConfig", "Color(&P)"));
   runs(view, "mnViewPair", "Pair CH View", "PalletePpgDispPair1")->setVisible(false);
@@ -390,7 +393,7 @@ void TMainForm::CreateMenus() {
   popup->addSeparator();
   popupItem("pmEditSelectAll", "Select All", "EditSelectAll1");
   popup->addSeparator();
-  popupItem("pmDatabrows", "Data View", "DataBrows1");
+  ShowKey(*popupItem("pmDatabrows", "Data View", "DataBrows1"), QKeySequence(Qt::Key_M));
   popup->addSeparator();
   RouteToDocument(item(popup, "pmResize", "Resize"));
   action("pmResize")->setVisible(false);

@@ -17,6 +17,7 @@
 #include "ui/app/AppContext.h"
 #include "ui/app/CommandRoutes.h"
 #include "ui/app/DocumentWindow.h"
+#include "ui/app/Habits.h"
 #include "ui/app/QtPrompter.h"
 #include "ui/app/Tfrmabout.h"
 #include "ui/ppg/TfrmPpg.h"
@@ -263,6 +264,7 @@ bool TMainForm::FormCloseQuery() {
   // A settings file that cannot be written must not keep the editor from closing: the error
   // is shown and the walk goes on.
   WriteSetting([this](IniFile& ini) { recentFiles_.Save(ini); });
+  RememberMainWindow(*this);
   const QList<DocumentWindow*> docs = documents();
   for (auto it = docs.rbegin(); it != docs.rend(); ++it) {
     DocumentWindow* doc = *it;
@@ -301,7 +303,7 @@ void TMainForm::LoadSettings() {
   refreshLimit_ = ini.ReadInteger("Refresh", "Limit", 40000);
   if (QAction* line = action(QStringLiteral("mnViewLine")))
     line->setChecked(ini.ReadBool("View", "LineDisp", true));
-  AppContext::instance().setLanguage(ini.ReadString("View", "Language", "Japanese"));
+  AppContext::instance().chooseLanguage();
   for (auto it = toolBars_.cbegin(); it != toolBars_.cend(); ++it) {
     QToolBar* bar = it.value();
     const bool checked =

@@ -24,6 +24,7 @@
 #include "core/app/Prompter.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/BrowserModel.h"
+#include "ui/app/MenuKeys.h"
 #include "ui/app/TMainForm.h"
 #include "ui/app/TfrmDataDoc.h"
 #include "ui/ppg/TfrmPpg.h"
@@ -192,10 +193,12 @@ TfrmData::TfrmData(TMainForm& main)
   popup_ = new QMenu(this);
   pmEditUndo_ = popup_->addAction(QStringLiteral("Undo"), this, &TfrmData::Editundo1Execute);
   pmEditUndo_->setObjectName(QStringLiteral("pmEditUndo"));
+  ShowKey(*pmEditUndo_, Editundo1_->shortcut());
   pmSeparator_ = popup_->addSeparator();
   pmEditRefresh_ =
       popup_->addAction(QStringLiteral("Refresh"), this, &TfrmData::EditRefresh1Execute);
   pmEditRefresh_->setObjectName(QStringLiteral("pmEditRefresh"));
+  ShowKey(*pmEditRefresh_, EditRefresh1_->shortcut());
   connect(DGrid_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { popup_->popup(DGrid_->viewport()->mapToGlobal(pos)); });
 

@@ -2,14 +2,23 @@
 
 #include <QFileDialog>
 
+#include "ui/app/Habits.h"
 #include "ui/files/DialogFilter.h"
 
 namespace averoz {
 namespace {
 
-// A dialog with the filters, the preselected filter (1-based) and the proposed name.
-void Prepare(QFileDialog& dialog, const std::string& filter, int filterIndex,
+constexpr const char* kOpenHabit = "Open";
+constexpr const char* kSaveHabit = "Save";
+
+// A dialog with the filters, the preselected filter (1-based) and the proposed name. A name
+// without a folder is proposed in the folder this dialog was last left in.
+void Prepare(QFileDialog& dialog, const char* habit, const std::string& filter, int filterIndex,
              const std::string& fileName) {
+  if (fileName.find('/') == std::string::npos) {
+    const QString folder = LastFolder(habit);
+    if (!folder.isEmpty()) dialog.setDirectory(folder);
+  }
   const QStringList filters = QtNameFilters(QString::fromStdString(filter));
   // The captions name their patterns already ("Binary Files(*.awf)"): the patterns Qt
   // filters by are appended to them for Qt only and kept out of sight.
@@ -38,8 +47,9 @@ std::optional<std::string> QtFileChooser::Open(const OpenDialogRequest& request)
   QFileDialog dialog(parent_);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);  // folder and file must exist
-  Prepare(dialog, request.filter, request.filterIndex, request.fileName);
+  Prepare(dialog, kOpenHabit, request.filter, request.filterIndex, request.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  RememberFolder(kOpenHabit, dialog.selectedFiles().first());
   return dialog.selectedFiles().first().toStdString();
 }
 
@@ -48,8 +58,9 @@ std::optional<SaveDialogChoice> QtFileChooser::Run(const SaveDialogRequest& requ
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-  Prepare(dialog, request.filter, request.filterIndex, request.fileName);
+  Prepare(dialog, kSaveHabit, request.filter, request.filterIndex, request.fileName);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  RememberFolder(kSaveHabit, dialog.selectedFiles().first());
   return SaveDialogChoice{dialog.selectedFiles().first().toStdString(), ChosenFilterIndex(dialog)};
 }
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QObject>
 
-#include "core/app/MessageCatalog.h"
 #include "core/ppg/AutoInvert.h"
 #include "core/ppg/PpgCalcCommand.h"
 #include "core/ppg/PpgEdits.h"
@@ -108,9 +107,8 @@ void PpgEditCopy(DocumentHost& host, TfrmPpg& window) {
 
 void PpgEditPaste(DocumentHost& host, TfrmPpg& window) {
   PatternShared& shared = Shared(host);
-  const AppContext& app = AppContext::instance();
   PastePattern(window.doc(), shared.param(), shared.clip, host.prompter(),
-               MessageText(ERRMSG(28), app.language(), AppContext::instance().settings()));
+               AppContext::instance().text(ERRMSG(28)).toStdString());
 }
 
 void PpgEditClear(DocumentHost& host, TfrmPpg& window) {
