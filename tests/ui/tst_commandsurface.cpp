@@ -203,7 +203,9 @@ class TestCommandSurface : public QObject {
     QCOMPARE(popup, (QStringList{"pmBitpenChange", "-", "pmSelMode", "pmCsrMode", "-",
                                  "pmEditUndo", "-", "pmEditCut", "pmEditCopy", "pmEditPaste", "-",
                                  "pmEditClear", "pmEditAllClear", "-", "pmEditSelectAll", "-",
-                                 "pmDatabrows", "-", "pmResize"}));
+                                 "pmDatabrows", "-", "pmResize",
+                                 // ours, after the specified items
+                                 "-", "pmEditBlock"}));
     QStringList bars;
     for (QAction* a : form->findChild<QMenu*>("mnViewToolbar")->actions()) bars << a->text();
     QCOMPARE(bars, (QStringList{"Edit", "Pallete", "Zoom", "Cursor", "Select", "Rescale"}));
