@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "core/spectrum/Spectrum.h"
@@ -44,7 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
                     SineCase{16384, 7, SpectrumWindow::Hann},
                     SineCase{16384, 100, SpectrumWindow::BlackmanHarris},
                     SineCase{1000, 3, SpectrumWindow::Hann},  // a partly drawn memory
-                    SineCase{999, 5, SpectrumWindow::None}));  // odd length
+                    SineCase{999, 5, SpectrumWindow::None}),  // odd length
+    [](const testing::TestParamInfo<SineCase>& info) {
+      static const char* const kWindows[] = {"None", "Hann", "BlackmanHarris"};
+      return std::to_string(info.param.cycles) + "CyclesIn" + std::to_string(info.param.length) +
+             kWindows[int(info.param.window)];
+    });
 
 TEST(Spectrum, SquareShowsTheOddHarmonicsAtOneOverN) {
   const int length = 16384;
