@@ -26,6 +26,12 @@ struct SineCase {
 
 class PureSine : public testing::TestWithParam<SineCase> {};
 
+std::string SineCaseName(const testing::TestParamInfo<SineCase>& info) {
+  static const char* const kWindows[] = {"None", "Hann", "BlackmanHarris"};
+  return std::to_string(info.param.cycles) + "CyclesIn" + std::to_string(info.param.length) +
+         kWindows[int(info.param.window)];
+}
+
 TEST_P(PureSine, PeaksAtItsCycleCountAtFullScale) {
   const auto [length, cycles, window] = GetParam();
   const std::vector<std::int32_t> codes = Sine(length, cycles);
@@ -46,11 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SineCase{16384, 100, SpectrumWindow::BlackmanHarris},
                     SineCase{1000, 3, SpectrumWindow::Hann},  // a partly drawn memory
                     SineCase{999, 5, SpectrumWindow::None}),  // odd length
-    [](const testing::TestParamInfo<SineCase>& info) {
-      static const char* const kWindows[] = {"None", "Hann", "BlackmanHarris"};
-      return std::to_string(info.param.cycles) + "CyclesIn" + std::to_string(info.param.length) +
-             kWindows[int(info.param.window)];
-    });
+    SineCaseName);
 
 TEST(Spectrum, SquareShowsTheOddHarmonicsAtOneOverN) {
   const int length = 16384;
