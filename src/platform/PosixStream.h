@@ -44,4 +44,24 @@ class PosixStream {
   mutable std::deque<std::uint8_t> queue_;
 };
 
+// A link of kind Link (a serial port, a LAN socket) whose bytes go through a PosixStream;
+// the link itself only opens it.
+template <class Link>
+class OnPosixStream : public Link {
+ public:
+  explicit OnPosixStream(bool endsOnZeroRead) : stream_(endsOnZeroRead) {}
+
+  bool isOpen() const override { return stream_.isOpen(); }
+  void close() override { stream_.close(); }
+  bool send(std::span<const std::uint8_t> bytes) override { return stream_.send(bytes); }
+  // Our own queue plus what the kernel still holds for the other end.
+  std::size_t pendingBytes() const override { return stream_.pending(); }
+  long read(std::span<std::uint8_t> buffer) override {
+    return stream_.read(buffer, this->readTimeout(), [this] { return this->keepWaiting(); });
+  }
+
+ protected:
+  PosixStream stream_;
+};
+
 }  // namespace averoz

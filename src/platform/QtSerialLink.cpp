@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "core/comm/ComPortMap.h"
+#include "platform/QtQueuedWrite.h"
 
 namespace averoz {
 
@@ -75,12 +76,7 @@ void QtSerialLink::close() {
 }
 
 bool QtSerialLink::send(std::span<const std::uint8_t> bytes) {
-  if (!isOpen()) return false;
-  if (bytes.empty()) return true;
-  const auto size = static_cast<qint64>(bytes.size());
-  if (port_->write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
-  port_->flush();
-  return true;
+  return isOpen() && QueueAndFlush(*port_, bytes);
 }
 
 std::size_t QtSerialLink::pendingBytes() const {
@@ -91,7 +87,7 @@ std::size_t QtSerialLink::pendingBytes() const {
 
 long QtSerialLink::read(std::span<std::uint8_t> buffer) {
   if (!isOpen()) return -1;
-  const Clock::time_point deadline = Clock::now() + timeout_;
+  const Clock::time_point deadline = Clock::now() + readTimeout();
   std::size_t got = 0;
   for (;;) {
     const qint64 n = port_->read(reinterpret_cast<char*>(buffer.data() + got),

@@ -40,8 +40,6 @@ class QtSerialLink final : public SerialLink {
   std::size_t pendingBytes() const override;
 
   long read(std::span<std::uint8_t> buffer) override;
-  void setReadTimeout(std::chrono::milliseconds timeout) override { timeout_ = timeout; }
-  std::chrono::milliseconds readTimeout() const override { return timeout_; }
 
   // Unknown when the modem lines cannot be read (a pseudo-terminal, a port that is closed).
   CtsState ctsState() const override;
@@ -53,7 +51,6 @@ class QtSerialLink final : public SerialLink {
   DeviceOf devices_;
   std::unique_ptr<QSerialPort> port_;
   std::string devicePath_;
-  std::chrono::milliseconds timeout_ = kSerialDefaultTimeout;
 };
 
 }  // namespace averoz

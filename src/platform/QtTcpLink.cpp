@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/QtQueuedWrite.h"
+
 namespace averoz {
 
 namespace {
@@ -59,12 +61,7 @@ void QtTcpLink::close() {
 }
 
 bool QtTcpLink::send(std::span<const std::uint8_t> bytes) {
-  if (!isOpen()) return false;
-  if (bytes.empty()) return true;
-  const auto size = static_cast<qint64>(bytes.size());
-  if (socket_->write(reinterpret_cast<const char*>(bytes.data()), size) != size) return false;
-  socket_->flush();
-  return true;
+  return isOpen() && QueueAndFlush(*socket_, bytes);
 }
 
 std::size_t QtTcpLink::pendingBytes() const {
@@ -76,7 +73,7 @@ std::size_t QtTcpLink::pendingBytes() const {
 long QtTcpLink::read(std::span<std::uint8_t> buffer) {
   if (socket_->state() == QAbstractSocket::UnconnectedState && socket_->bytesAvailable() == 0)
     return -1;
-  const Clock::time_point deadline = Clock::now() + timeout_;
+  const Clock::time_point deadline = Clock::now() + readTimeout();
   std::size_t got = 0;
   for (;;) {
     const qint64 n = socket_->read(reinterpret_cast<char*>(buffer.data() + got),

@@ -29,14 +29,11 @@ class QtTcpLink final : public LanLink {
   std::size_t pendingBytes() const override;
 
   long read(std::span<std::uint8_t> buffer) override;
-  void setReadTimeout(std::chrono::milliseconds timeout) override { timeout_ = timeout; }
-  std::chrono::milliseconds readTimeout() const override { return timeout_; }
   // A socket has no CTS line.
   CtsState ctsState() const override { return CtsState::Unknown; }
 
  private:
   std::unique_ptr<QTcpSocket> socket_;
-  std::chrono::milliseconds timeout_ = kSerialDefaultTimeout;
 };
 
 }  // namespace averoz

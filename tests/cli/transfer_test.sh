@@ -5,6 +5,10 @@
 # simulator; Ctrl+C aborts a slow serial transfer.
 # usage: transfer_test.sh PATH/TO/averoz-cli   (NQSIM_GPIB_LIBRARY and NQSIM_SERIAL set)
 . "$(dirname "$0")/cli_common.sh"
+# The checks read the built-in Japanese texts, which a settings file without a Language key
+# takes from a Japanese locale.
+LC_ALL=ja_JP.UTF-8
+export LC_ALL
 : "${NQSIM_GPIB_LIBRARY:?the simulated GPIB library}" "${NQSIM_SERIAL:?nqsim-serial}"
 SIM= SIM2=
 stop_sim() { [ -z "$SIM" ] || { kill "$SIM"; wait "$SIM" 2>/dev/null; }; SIM=; }
@@ -89,14 +93,18 @@ done
 
 # ---- RS-232C: COM1 mapped to the simulator's pseudo-terminal, settings named by --settings ----
 printf '%s\n' '[GPIB]' 'Address=4' '[RS]' 'Port=0' 'Rate=4' 'Stopbit=1' "COM1=$WORK/tty" > rs.ini
+# wait_for TEST: waits up to 10 s until the shell test holds.
+wait_for() {
+  n=0
+  until eval "$1" || [ $n -ge 100 ]; do sleep 0.1; n=$((n + 1)); done
+}
 # start_sim [OPTION...]: a fresh simulator behind $WORK/tty.
 start_sim() {
   stop_sim
   rm -f "$WORK/tty"
   "$NQSIM_SERIAL" --link "$WORK/tty" "$@" > sim.txt &
   SIM=$!
-  n=0
-  while [ ! -e "$WORK/tty" ] && [ $n -lt 100 ]; do sleep 0.1; n=$((n + 1)); done
+  wait_for '[ -e "$WORK/tty" ]'
 }
 start_sim
 expect 0 identify --via serial --settings rs.ini
@@ -136,8 +144,7 @@ absent bad.awf "serial receive of a \"#7\" block"
 # background, beside the LAN cases, on a simulator of its own.
 "$NQSIM_SERIAL" --link "$WORK/tty2" --fault short_block > sim2.txt &
 SIM2=$!
-n=0
-while [ ! -e "$WORK/tty2" ] && [ $n -lt 100 ]; do sleep 0.1; n=$((n + 1)); done
+wait_for '[ -e "$WORK/tty2" ]'
 { sed "s|^COM1=.*|COM1=$WORK/tty2|" rs.ini; printf '%s\n' '[View]' 'Language=Japanese'; } > rs2.ini
 "$CLI" receive short.awf --memory 0 --via serial --settings rs2.ini > short_out.txt 2> short_err.txt &
 SHORT=$!
@@ -146,11 +153,10 @@ SHORT=$!
 # start_lan [OPTION...]: a fresh simulator; lan.ini points at it.
 start_lan() {
   stop_sim
-  : > port.txt
+  : > port.txt  # emptied before the simulator starts, which writes its port there
   "$NQSIM_SERIAL" --tcp 0 "$@" > port.txt &
   SIM=$!
-  n=0
-  while [ ! -s port.txt ] && [ $n -lt 100 ]; do sleep 0.1; n=$((n + 1)); done
+  wait_for '[ -s port.txt ]'
   printf '%s\n' '[View]' 'Language=Japanese' '[GPIB]' 'Address=4' \
     '[TCPIP]' 'IPAddress=127.0.0.1' "PortNo=$(cat port.txt)" > lan.ini
 }
@@ -204,8 +210,7 @@ interrupt() {
   : > err.txt  # the last run's "transferring" must not set off the signal early
   "$CLI" "$@" > out.txt 2> err.txt &
   pid=$!
-  n=0
-  until grep -qF "転送しています" err.txt || [ $n -ge 100 ]; do sleep 0.1; n=$((n + 1)); done
+  wait_for 'grep -qF "転送しています" err.txt'
   kill -INT "$pid"
   wait "$pid"
   got=$?

@@ -196,6 +196,13 @@ int FetchViaGpib(const GpibTarget& target, std::string_view memory, TransferPane
   return result;
 }
 
+// After an aborted serial block: how long the rest still takes on the line (nothing on a
+// socket, bitRate 0, whose close drops it).
+void AdviseWait(Prompter& prompter, std::size_t missing, int bitRate) {
+  if (bitRate <= 0) return;
+  prompter.warn(Message{IMFMSG(22), std::to_string(SerialWaitAdviceSeconds(missing, bitRate)), {}});
+}
+
 // The block after the header over the serial line. A read that brings nothing within the
 // long time-out ends the receive like an abort: the instrument has stopped sending.
 void CollectSerialBlock(ByteLink& link, std::size_t count, int bitRate, TransferPanel& panel,
@@ -210,10 +217,7 @@ void CollectSerialBlock(ByteLink& link, std::size_t count, int bitRate, Transfer
         return panel.transferOk;
       });
   if (r.end != CollectEnd::Complete) panel.transferOk = false;
-  if (!panel.transferOk && bitRate > 0) {
-    const long seconds = SerialWaitAdviceSeconds(count - std::min(count, r.total), bitRate);
-    prompter.warn(Message{IMFMSG(22), std::to_string(seconds), {}});
-  }
+  if (!panel.transferOk) AdviseWait(prompter, count - std::min(count, r.total), bitRate);
 }
 
 int FetchOverLink(ByteLink& link, const std::function<void()>& open, const LineTarget& target,
@@ -247,11 +251,13 @@ int FetchOverLink(ByteLink& link, const std::function<void()>& open, const LineT
 
     std::vector<std::uint8_t> head(kBlockHeaderLength);
     const long got = link.read(head);
+    // Aborted while the header was awaited: the whole block is still to come.
+    if (!panel.transferOk) AdviseWait(prompter, kBlockCount, bitRate);
     const BlockHeader header =
         ParseBlockHeader(std::span(head).first(static_cast<std::size_t>(std::max(got, 0L))));
     if (header.status == HeaderStatus::BadCount)
       throw SerialError(CountConversionError(header.countText));
-    if (header.status == HeaderStatus::Ok)
+    if (header.status == HeaderStatus::Ok && panel.transferOk)
       CollectSerialBlock(link, header.count, bitRate, panel, prompter, received);
   } catch (const LinkError& e) {
     prompter.showText(e.what(), Icon::Warning);

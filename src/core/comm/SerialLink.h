@@ -38,6 +38,9 @@ using SerialError = LinkError;
 // The port's CTS line as far as it can be read (a pseudo-terminal cannot).
 enum class CtsState { Held, Clear, Unknown };
 
+inline constexpr std::chrono::milliseconds kSerialDefaultTimeout{3000};
+inline constexpr std::chrono::milliseconds kSerialLongTimeout{40000};
+
 // A byte stream to the instrument as the RS-232C command sequence drives it: an open serial
 // port or a connected socket.
 class ByteLink {
@@ -56,8 +59,8 @@ class ByteLink {
   // the number of bytes read; -1 when the port is not open.
   virtual long read(std::span<std::uint8_t> buffer) = 0;
   // Total time-out of one read, applied to an open port at once. The default is 3000 ms.
-  virtual void setReadTimeout(std::chrono::milliseconds timeout) = 0;
-  virtual std::chrono::milliseconds readTimeout() const = 0;
+  virtual void setReadTimeout(std::chrono::milliseconds timeout) { timeout_ = timeout; }
+  virtual std::chrono::milliseconds readTimeout() const { return timeout_; }
 
   // Whether transmission is waiting for CTS.
   virtual CtsState ctsState() const = 0;
@@ -75,6 +78,7 @@ class ByteLink {
   bool keepWaiting() const { return !waitHook_ || waitHook_(); }
 
  private:
+  std::chrono::milliseconds timeout_ = kSerialDefaultTimeout;
   std::function<bool()> waitHook_;
 };
 
@@ -84,8 +88,6 @@ class SerialLink : public ByteLink {
   virtual void open(const SerialSettings& settings) = 0;
 };
 
-inline constexpr std::chrono::milliseconds kSerialDefaultTimeout{3000};
-inline constexpr std::chrono::milliseconds kSerialLongTimeout{40000};
 // The port's transmit buffer and transmit time-out: bytes are handed over only once they fit
 // beside what is still queued, so a send keeps pace with the line.
 inline constexpr std::size_t kSerialTransmitBuffer = 2048;
