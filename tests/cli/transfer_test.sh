@@ -126,16 +126,21 @@ expect 1 receive patback.awf --memory 3 --via serial --settings rs.ini
 err_has "ファイル形式が違います。"
 absent patback.awf "a pattern memory received as a waveform"
 
-start_sim --fault silent
-expect 1 identify --via serial --settings rs.ini
-err_has "通信エラーです"
-start_sim --fault garbage_idn
-expect 1 send wave.awf --memory 0 --via serial --settings rs.ini
-err_has "この機種には対応していません"
-start_sim --fault no_ack
-expect 1 receive bad.awf --memory 0 --via serial --settings rs.ini
-err_has "転送中断または失敗しました"
-absent bad.awf "serial receive without +1"
+# early_faults START VIA INI: no reply, a refused identity, no "+1", each from a simulator that
+# START starts, over --via VIA with the settings INI.
+early_faults() {
+  $1 --fault silent
+  expect 1 identify --via "$2" --settings "$3"
+  err_has "通信エラーです"
+  $1 --fault garbage_idn
+  expect 1 send wave.awf --memory 0 --via "$2" --settings "$3"
+  err_has "この機種には対応していません"
+  $1 --fault no_ack
+  expect 1 receive bad.awf --memory 0 --via "$2" --settings "$3"
+  err_has "転送中断または失敗しました"
+  absent bad.awf "$2 receive without +1"
+}
+early_faults start_sim serial rs.ini
 start_sim --fault hash7
 expect 1 receive bad.awf --memory 0 --via serial --settings rs.ini
 absent bad.awf "serial receive of a \"#7\" block"
@@ -175,13 +180,7 @@ expect 0 send wave.awf --memory 0 --via lan --settings lan.ini
 expect 1 send wave.awf --memory 0 --via lan --settings lan.ini --verify
 err_has "address 8192 differs"
 # One fault per step.
-start_lan --fault silent
-expect 1 identify --via lan --settings lan.ini
-err_has "通信エラーです"
-start_lan --fault garbage_idn
-expect 1 send wave.awf --memory 0 --via lan --settings lan.ini
-err_has "この機種には対応していません"
-start_lan --fault no_ack
+early_faults start_lan lan lan.ini
 expect 1 send wave.awf --memory 0 --via lan --settings lan.ini
 err_has "転送中断または失敗しました"
 for fault in silent garbage_idn no_ack short_block hash7; do
