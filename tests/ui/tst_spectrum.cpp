@@ -79,6 +79,19 @@ class TestSpectrum : public QObject {
     QCOMPARE(panel()->spectrum().peaks[0].bin, 3);
   }
 
+  void openPanelComesBackAfterARestart() {
+    openFromTheViewMenu();
+    f_.form->close();
+    QCOMPARE(ini("Visible"), QString("1"));
+    TMainForm next;
+    next.show();
+    QVERIFY(next.findChild<QDockWidget*>("dkSpectrum")->isVisible());
+    QVERIFY(next.findChild<QAction*>("mnViewSpectrum")->isChecked());
+    next.findChild<QAction*>("mnViewSpectrum")->trigger();
+    next.close();
+    QCOMPARE(ini("Visible"), QString("0"));
+  }
+
   void followsTheActiveDocumentKind() {
     openFromTheViewMenu();
     DrawSine(*qobject_cast<TfrmWave*>(f_.form->activeDocument()), 16384, 5);

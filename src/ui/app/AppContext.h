@@ -59,4 +59,14 @@ bool WriteSetting(Write&& write) {
   }
 }
 
+// A write of a key that only remembers a habit of the user (a window's place, a panel left
+// open): a failure is not worth a message, the habit is simply not kept.
+template <typename Write>
+void WriteSettingQuietly(Write&& write) {
+  try {
+    write(AppContext::instance().settings());
+  } catch (const IniWriteError&) {
+  }
+}
+
 }  // namespace averoz

@@ -11,14 +11,6 @@
 namespace averoz {
 namespace {
 
-template <typename Write>
-void WriteQuietly(Write&& write) {
-  try {
-    write(AppContext::instance().settings());
-  } catch (const IniWriteError&) {
-  }
-}
-
 std::string Read(const char* section, const char* key) {
   return AppContext::instance().settings().ReadString(section, key, {});
 }
@@ -29,7 +21,7 @@ void RememberMainWindow(const QWidget& window) {
   // The normal geometry and the maximised state, so a maximised window comes back maximised
   // and un-maximises to the size it had.
   const std::string geometry = window.saveGeometry().toBase64().toStdString();
-  WriteQuietly([&](IniFile& ini) { ini.WriteString("Window", "Geometry", geometry); });
+  WriteSettingQuietly([&](IniFile& ini) { ini.WriteString("Window", "Geometry", geometry); });
 }
 
 void ShowMainWindow(QWidget& window) {
@@ -55,7 +47,7 @@ QString LastFolder(const char* dialog) {
 void RememberFolder(const char* dialog, const QString& chosenFile) {
   const std::string folder = QFileInfo(chosenFile).absolutePath().toStdString();
   if (folder == Read("Folders", dialog)) return;  // no write when nothing changed
-  WriteQuietly([&](IniFile& ini) { ini.WriteString("Folders", dialog, folder); });
+  WriteSettingQuietly([&](IniFile& ini) { ini.WriteString("Folders", dialog, folder); });
 }
 
 }  // namespace averoz
