@@ -35,7 +35,9 @@ bool IsOutputPath(const std::string& path) {
 bool CompleteTail(WaveDoc& doc, std::optional<std::int32_t> fill, const CliEnv& env) {
   if (doc.lastDrawn() == doc.dataLen - 1) return true;
   if (!fill) {
-    env.Say(IMFMSG(8));
+    // The editor would ask for the value here; the command line names its option.
+    env.Say(IMFMSG(8), " (" + std::to_string(doc.lastDrawn() + 1) + ".." +
+                           std::to_string(doc.dataLen - 1) + ": --fill CODE)");
     return false;
   }
   FillLevel dialog(*fill);

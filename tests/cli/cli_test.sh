@@ -89,7 +89,7 @@ err_has "無効なデータです。値０としました。 (1行2列→アド�
 printf '100\n' > one.txt
 cp w.awf keep.awf
 expect 1 convert one.txt keep.awf
-err_has "未編集部分の値を設定して下さい。"
+err_has "未編集部分の値を設定して下さい。 (1..16383: --fill CODE)"
 cmp -s keep.awf w.awf || fail "a refused convert changed the existing output"
 expect 1 convert one.txt keep.awf --fill 4096
 err_has "設定できない値です。"
