@@ -15,6 +15,7 @@
 #include "platform/InstanceChannel.h"
 #include "platform/SingleInstance.h"
 #include "support/MainWindowFixture.h"
+#include "support/NoFileDialog.h"
 #include "ui/files/GivenFiles.h"
 #include "ui/files/PreviewDialog.h"
 #include "ui/ppg/TfrmPpg.h"
@@ -23,12 +24,6 @@
 using namespace averoz;
 
 namespace {
-
-class NoDialog : public FileChooser {
- public:
-  std::optional<std::string> Open(const OpenDialogRequest&) override { return std::nullopt; }
-  std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override { return std::nullopt; }
-};
 
 class AcceptPreview : public PreviewDialog {
  public:
@@ -60,7 +55,7 @@ class TestGivenFiles : public QObject, public test::MainWindowFixture {
   Q_OBJECT
 
  private:
-  NoDialog chooser;
+  test::NoFileDialog chooser;
   AcceptPreview preview;
   QTemporaryDir runtime;
   std::string wavePath, patternPath;

@@ -6,6 +6,7 @@
 
 #include "platform/HelpViewer.h"
 #include "support/MainWindowFixture.h"
+#include "support/NoFileDialog.h"
 
 using namespace averoz;
 
@@ -16,10 +17,7 @@ class TestHelpGuide : public QObject, public test::MainWindowFixture {
   void browse(const QUrl& url) { opened << url; }
 
  private:
-  class NoDialog : public FileChooser {
-    std::optional<std::string> Open(const OpenDialogRequest&) override { return std::nullopt; }
-    std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override { return std::nullopt; }
-  } chooser;
+  test::NoFileDialog chooser;
   QList<QUrl> opened;
   QString besideProgram = QCoreApplication::applicationDirPath() + "/help";
 

@@ -13,6 +13,7 @@
 
 #include "core/app/IniFile.h"
 #include "support/MainWindowFixture.h"
+#include "support/NoFileDialog.h"
 #include "ui/ppg/TfrmPpg.h"
 #include "ui/spectrum/SpectrumPanel.h"
 #include "ui/spectrum/SpectrumPlot.h"
@@ -21,12 +22,6 @@
 using namespace averoz;
 
 namespace {
-
-class NoChooser : public FileChooser {
- public:
-  std::optional<std::string> Open(const OpenDialogRequest&) override { return std::nullopt; }
-  std::optional<SaveDialogChoice> Run(const SaveDialogRequest&) override { return std::nullopt; }
-};
 
 // A full-scale sine of `cycles` over the first `length` samples, the rest undrawn, as one edit.
 void DrawSine(TfrmWave& wave, int length, int cycles) {
@@ -43,7 +38,7 @@ void DrawSine(TfrmWave& wave, int length, int cycles) {
 
 class TestSpectrum : public QObject {
   Q_OBJECT
-  NoChooser chooser_;
+  test::NoFileDialog chooser_;
   test::MainWindowFixture f_;
 
   SpectrumPanel* panel() { return f_.form->findChild<SpectrumPanel*>("SpectrumPanel"); }
